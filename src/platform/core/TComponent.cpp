@@ -42,6 +42,12 @@ void TComponent::EndLoading() {
     Loaded();
 }
 
+void TComponent::SetParentComponent(TComponent* parent) {
+    if (parent != m_owner)
+        throw EFormDataError(QStringLiteral("%1 (%2) cannot be declared inside %3")
+                                 .arg(m_name, ClassName(), parent ? parent->Name() : QString()));
+}
+
 void TComponent::ReadProperty(const FormDataProperty& property, FormDataContext&) {
     if (property.name.compare(QLatin1String("Tag"), Qt::CaseInsensitive) == 0) {
         m_tag = static_cast<int>(property.value.asInteger(property.name));

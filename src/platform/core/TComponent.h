@@ -49,6 +49,11 @@ public:
     void BeginLoading() { m_loading = true; }
     void EndLoading();
 
+    // Called by the form data loader for an object declared inside another: a control takes
+    // the enclosing control as its Parent, a field the enclosing dataset as its DataSet. The
+    // default accepts only the root of the form (the owner) and raises EFormDataError otherwise.
+    virtual void SetParentComponent(TComponent* parent);
+
     // Reads one property from form data. Subclasses handle their own properties and pass
     // the rest to their base; the base raises EFormDataError for a property nobody knows.
     virtual void ReadProperty(const FormDataProperty& property, FormDataContext& context);
