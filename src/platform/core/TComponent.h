@@ -48,6 +48,8 @@ public:
     bool IsLoading() const { return m_loading; }
     void BeginLoading() { m_loading = true; }
     void EndLoading();
+    // Leaves the loading state without Loaded(): what a failed form data load does.
+    void CancelLoading() { m_loading = false; }
 
     // Called by the form data loader for an object declared inside another: a control takes
     // the enclosing control as its Parent, a field the enclosing dataset as its DataSet. The

@@ -1,0 +1,67 @@
+#pragma once
+// One connection to an SQLite company database, the embedded default engine of the system.
+//
+// Opening goes through QtSql (driver QSQLITE, which links the system's libsqlite3, so the raw
+// handle is the same SQLite this library links) under a connection name unique to the instance.
+// Every connection then gets:
+//   - journal_mode WAL, so that readers never wait for the application server's writer;
+//   - a busy timeout (kBusyTimeoutMs), so that a writer waits for another instead of failing;
+//   - foreign_keys ON;
+//   - the functions and the PARAM table that the dialects' texts call (SqliteFunctions,
+//     SqliteParamTable), so that the Oracle, MSSQL and InterBase texts all run unchanged.
+// Before a text is prepared, EngineText() adapts it to SQLite (MSSQL's ISNULL( becomes IFNULL();
+// SqlStatement does so, and code preparing its own QSqlQuery on database() must too.
+//
+// Threads: a QtSql connection belongs to the thread that opened it. Open one DatabaseConnection
+// per thread (the application server opens one per worker) and destroy it in that thread.
+
+#include <QSqlDatabase>
+#include <QString>
+
+struct sqlite3;
+
+namespace ger {
+
+class DatabaseConnection {
+public:
+    enum class OpenMode {
+        OpenExisting,    // a missing file is an error
+        CreateIfMissing, // a missing file is created empty
+    };
+
+    static constexpr int kBusyTimeoutMs = 5000;
+
+    // Raises ESqlError when the file is missing (OpenExisting) or cannot be opened or set up.
+    explicit DatabaseConnection(const QString& path, OpenMode mode = OpenMode::OpenExisting);
+    ~DatabaseConnection();
+
+    DatabaseConnection(const DatabaseConnection&) = delete;
+    DatabaseConnection& operator=(const DatabaseConnection&) = delete;
+
+    const QString& path() const { return m_path; }
+    const QString& connectionName() const { return m_connectionName; }
+
+    // The QtSql connection, for QSqlQuery. Do not close it: this object owns it.
+    QSqlDatabase database() const { return m_database; }
+
+    // The raw SQLite handle of the same connection.
+    sqlite3* handle() const { return m_handle; }
+
+    // The text as this engine prepares it.
+    static QString EngineText(const QString& text);
+
+    // Runs a script of statements without parameters (schema, pragmas). Raises ESqlError on
+    // the first statement that fails; statements before it stay done unless a transaction
+    // around the call rolls them back.
+    void executeScript(const QString& script);
+
+private:
+    void configure();
+
+    QString m_path;
+    QString m_connectionName;
+    QSqlDatabase m_database;
+    sqlite3* m_handle = nullptr;
+};
+
+} // namespace ger
