@@ -1,0 +1,65 @@
+#pragma once
+// Blocking frame I/O on a connected TCP socket descriptor, for threads that own their
+// connection: the server's connection workers and the client's synchronous calls.
+//
+// It works on the descriptor directly (blocking recv/send, with SO_RCVTIMEO/SO_SNDTIMEO for
+// deadlines) rather than through QTcpSocket, whose blocking mode costs a poll and an ioctl
+// before every read: a call is a few microseconds on loopback, and that difference is most of
+// what the protocol would add to a bare exchange of the same bytes.
+//
+// A failure comes back as a status (the caller knows what it was doing and says so); malformed
+// or oversized input raises EProtocolError from the frame reader. shutdown(2) on the
+// descriptor from another thread wakes a blocked receive, which then reports Closed.
+
+#include "platform/net/FrameReader.h"
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QString>
+#include <optional>
+
+namespace ger {
+
+class FrameSocket {
+public:
+    enum class Status { Ok, Closed, TimedOut, Failed };
+
+    // Takes ownership of a connected stream socket: switches it to blocking mode and disables
+    // Nagle's algorithm (each frame is a whole message that the peer waits for).
+    FrameSocket(int descriptor, quint32 maxFrameSize);
+    ~FrameSocket();
+
+    FrameSocket(const FrameSocket&) = delete;
+    FrameSocket& operator=(const FrameSocket&) = delete;
+
+    int descriptor() const { return m_descriptor; }
+    bool isOpen() const { return m_descriptor >= 0; }
+    void close();
+
+    Status send(const QByteArray& frame, QDeadlineTimer deadline);
+    // The next frame's payload, in place: valid until the next receive() or close().
+    // Closed: the peer ended the stream between frames (a stream cut inside a frame raises
+    // EProtocolError).
+    Status receive(QByteArrayView& payload, QDeadlineTimer deadline);
+
+    // Text of the last system error, for Failed.
+    QString errorString() const;
+
+private:
+    struct Timeout {
+        int option;
+        qint64 milliseconds = -2; // as last set on the socket; -1 for ever, -2 unknown
+    };
+    bool applyTimeout(Timeout& timeout, const QDeadlineTimer& deadline);
+    // The status an error of recv or send ends with, or nothing when the wait should go on.
+    std::optional<Status> failure(int error, const QDeadlineTimer& deadline);
+
+    int m_descriptor;
+    FrameReader m_reader;
+    Timeout m_receiveTimeout;
+    Timeout m_sendTimeout;
+    int m_lastError = 0;
+    bool m_holdsPayload = false; // the last payload handed out is still in the reader
+};
+
+} // namespace ger
