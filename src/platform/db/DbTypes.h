@@ -2,6 +2,7 @@
 // Types shared by the dataset layer, named as on the platform.
 
 #include "platform/core/Events.h"
+#include "platform/core/TAlignment.h"
 
 #include <QString>
 #include <functional>
@@ -27,8 +28,6 @@ enum class TDataEvent {
 };
 
 enum TFieldType { ftUnknown, ftString };
-
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 enum TLocateOption { loCaseInsensitive = 1, loPartialKey = 2 };
 

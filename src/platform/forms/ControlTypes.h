@@ -2,6 +2,8 @@
 // Enumerations and small value types shared by the controls, named as on the platform so that
 // form data (`Align = alTop`, `BevelOuter = bvNone`, `Style = csDropDownList`) reads directly.
 
+#include "platform/core/TAlignment.h"
+
 #include <QFlags>
 
 namespace ger {
@@ -9,8 +11,6 @@ namespace ger {
 // How a control sits in its parent: alNone keeps its own bounds; the others are laid out by
 // the parent (top, bottom, left, right, then client, in that order; see TWinControl::Realign).
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 

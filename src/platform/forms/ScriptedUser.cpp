@@ -5,6 +5,9 @@
 #include "platform/forms/TPageControl.h"
 #include "platform/forms/TTabSheet.h"
 #include "platform/forms/UserInput.h"
+#include "platform/forms/grid/GridInput.h"
+#include "platform/forms/grid/TColumn.h"
+#include "platform/forms/grid/TDBGrid.h"
 
 namespace ger {
 
@@ -93,6 +96,61 @@ bool ScriptedUser::SelectPage(const QString& pageControlName, const QString& she
 bool ScriptedUser::Close() {
     requireShown();
     return UserInput::CloseForm(m_form);
+}
+
+TDBGrid& ScriptedUser::shownGrid(const QString& name) const {
+    requireShown();
+    auto& grid = Get<TDBGrid>(name);
+    if (!grid.Showing())
+        throw ScriptError(QStringLiteral("%1 is not visible").arg(name));
+    return grid;
+}
+
+void ScriptedUser::requireCellShown(const TDBGrid& grid, int row, int column) const {
+    const bool rowShown = row >= grid.TopRow() && row < grid.RowCount() &&
+                          row < grid.TopRow() + grid.VisibleRowCount();
+    const bool columnShown =
+        column >= 0 && column < grid.Columns().Count() && grid.Columns()[column]->Visible();
+    if (!rowShown || !columnShown)
+        throw ScriptError(QStringLiteral("%1 shows no cell at row %2, column %3")
+                              .arg(grid.Name())
+                              .arg(row)
+                              .arg(column));
+}
+
+bool ScriptedUser::SelectCell(const QString& gridName, int row, int column) {
+    TDBGrid& grid = shownGrid(gridName);
+    requireCellShown(grid, row, column);
+    return GridInput::ClickCell(grid, row, column);
+}
+
+bool ScriptedUser::DoubleClickCell(const QString& gridName, int row, int column) {
+    TDBGrid& grid = shownGrid(gridName);
+    requireCellShown(grid, row, column);
+    return GridInput::DoubleClickCell(grid, row, column);
+}
+
+bool ScriptedUser::PickFromList(const QString& gridName, const QString& text) {
+    TDBGrid& grid = shownGrid(gridName);
+    if (!grid.EditorMode() || !grid.Focused()) {
+        requireCellShown(grid, grid.CurrentRow(), grid.SelectedIndex());
+        if (!GridInput::ClickCell(grid, grid.CurrentRow(), grid.SelectedIndex()))
+            return false;
+    }
+    if (grid.EditorStyle() != esPickList)
+        throw ScriptError(
+            QStringLiteral("%1 shows no pick list on its current cell").arg(gridName));
+    const int index = static_cast<int>(grid.EditorPickList().indexOf(text));
+    if (index < 0)
+        throw ScriptError(QStringLiteral("%1 does not offer \"%2\"").arg(gridName, text));
+    return GridInput::ChoosePickItem(grid, index);
+}
+
+bool ScriptedUser::ClickEditButton(const QString& gridName) {
+    TDBGrid& grid = shownGrid(gridName);
+    if (grid.EditorStyle() != esEllipsis)
+        throw ScriptError(QStringLiteral("%1 shows no ellipsis button").arg(gridName));
+    return GridInput::ClickEditButton(grid);
 }
 
 TWinControl* ScriptedUser::Focused() const {

@@ -10,6 +10,9 @@
 //   user.Press(VK_TAB);             // leaves the edit: medFilialExit, then panFilialExit
 //   user.Click("sbtImportExport");  // a flat button: no focus change
 //   user.Choose("cbbLiberado", "Não");
+//   user.SelectCell("dbgPadrao", 2, 1);     // a click on a grid cell: row 2, column 1
+//   user.PickFromList("dbgPadrao", "Não");  // the drop-down list of the current cell
+//   user.ClickEditButton("dbgTipoOperCli"); // the ellipsis button of the current cell
 //
 // What a person could not do is a broken script and raises ScriptError: a name the form does
 // not have, a form that is not shown, focusing or typing into a control that cannot take the
@@ -25,6 +28,7 @@ namespace ger {
 
 class TControl;
 class TCustomForm;
+class TDBGrid;
 class TWinControl;
 
 class ScriptedUser {
@@ -49,6 +53,12 @@ public:
     bool Choose(const QString& comboName, const QString& item);
     bool Choose(const QString& comboName, int index);
     bool SelectPage(const QString& pageControlName, const QString& sheetName);
+    // Data grids: rows are the dataset's display rows (0-based), columns the grid's columns.
+    bool SelectCell(const QString& gridName, int row, int column);
+    bool DoubleClickCell(const QString& gridName, int row, int column);
+    // Opens the current cell's editor when it is not up (a click on the cell), then chooses.
+    bool PickFromList(const QString& gridName, const QString& text);
+    bool ClickEditButton(const QString& gridName);
     bool Close();
 
     TWinControl* Focused() const;
@@ -57,6 +67,8 @@ public:
 
 private:
     void requireShown() const;
+    TDBGrid& shownGrid(const QString& name) const;
+    void requireCellShown(const TDBGrid& grid, int row, int column) const;
 
     TCustomForm& m_form;
 };

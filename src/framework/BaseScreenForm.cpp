@@ -1,0 +1,78 @@
+#include "framework/BaseScreenForm.h"
+
+#include "framework/TButtonFlat.h"
+#include "framework/TMessages.h"
+#include "platform/core/Exception.h"
+#include "platform/forms/IDialogService.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TGroupBox.h"
+#include "platform/forms/TLabel.h"
+#include "platform/forms/TPanel.h"
+#include "platform/forms/formdata/LoadFormData.h"
+
+namespace ger {
+namespace {
+
+void ShowButtonHints(TWinControl* container) {
+    for (int i = 0; i < container->ControlCount(); ++i)
+        if (auto* button = dynamic_cast<TSpeedButton*>(container->Controls(i)))
+            button->SetShowHint(true);
+}
+
+} // namespace
+
+BaseScreenForm::BaseScreenForm(TComponent* AOwner, QString baseFile, QString baseClass)
+    : TForm(AOwner)
+    , m_baseFile(std::move(baseFile))
+    , m_baseClass(std::move(baseClass)) {}
+
+HandlerTable BaseScreenForm::BaseHandlers() {
+    HandlerTable handlers;
+    AddHandler(handlers, QStringLiteral("FormCreate"), &BaseScreenForm::FormCreate);
+    AddHandler(handlers, QStringLiteral("FormClose"), &BaseScreenForm::FormClose);
+    AddHandler(handlers, QStringLiteral("sbtCancelClick"), &BaseScreenForm::sbtCancelClick);
+    AddHandler(handlers, QStringLiteral("sbtHelpClick"), &BaseScreenForm::sbtHelpClick);
+    return handlers;
+}
+
+void BaseScreenForm::LoadScreen(const QStringList& files, const HandlerTable& handlers,
+                                const QStringList& baseClasses) {
+    LoadFormDataResources(this, QStringList{m_baseFile} + files, handlers,
+                          QStringList{m_baseClass} + baseClasses);
+    BindComponents();
+}
+
+void BaseScreenForm::BindComponents() {
+    msgPadrao = Bind<TMessages>(QStringLiteral("msgPadrao"));
+    panMenu = Bind<TPanel>(QStringLiteral("panMenu"));
+    lblCodTela = Bind<TLabel>(QStringLiteral("lblCodTela"));
+    panHelp = Bind<TPanel>(QStringLiteral("panHelp"));
+    sbtHelp = Bind<TButtonFlat>(QStringLiteral("sbtHelp"));
+    panBotoes = Bind<TPanel>(QStringLiteral("panBotoes"));
+    sbtCancel = Bind<TButtonFlat>(QStringLiteral("sbtCancel"));
+    grbDadosRel = Bind<TGroupBox>(QStringLiteral("grbDadosRel"));
+}
+
+void BaseScreenForm::MissingComponent(const QString& name) const {
+    throw EFormDataError(QStringLiteral("%1 (%2): the form data declares no %3 of the base form")
+                             .arg(Name(), ClassName(), name));
+}
+
+void BaseScreenForm::FormCreate(TObject*) {
+    ShowButtonHints(panBotoes);
+    ShowButtonHints(panHelp);
+}
+
+void BaseScreenForm::FormClose(TObject*, TCloseAction& Action) {
+    Action = caFree;
+}
+
+void BaseScreenForm::sbtCancelClick(TObject*) {
+    Close();
+}
+
+void BaseScreenForm::sbtHelpClick(TObject*) {
+    Application().Dialogs().MessageDlg(NoHelpText, mtInformation, TMsgDlgButtons(mbOK));
+}
+
+} // namespace ger

@@ -1,0 +1,123 @@
+#pragma once
+// BaseScreenForm: what the framework's base forms (TfrmRotiGeral, TfrmPadrImportExport) share:
+// the message table, the menu bar with the screen code and the help button, the toolbar panel
+// with its cancel button, the data area, their handlers and the construction protocol of a
+// screen derived from them. It has no form data of its own; each base form has one file.
+//
+// Construction protocol of a screen, shown for TfrmTpoper on TfrmRotiGeral:
+//
+//   class TfrmTpoper : public TfrmRotiGeral {
+//   public:
+//       explicit TfrmTpoper(TComponent* AOwner)
+//           : TfrmRotiGeral(AOwner, DerivedScreen) {                // the base loads nothing
+//           HandlerTable handlers = BaseHandlers();                 // base handlers first
+//           AddHandler(handlers, "FormCreate", &TfrmTpoper::FormCreate);  // replaces the base's
+//           AddHandler(handlers, "btnInsEstClick", &TfrmTpoper::btnInsEstClick);
+//           LoadScreen({":/forms/Cli_ger99501.dfm"}, handlers);     // base file + own, ONE load
+//       }
+//       QString ClassName() const override { return QStringLiteral("TfrmTpoper"); }
+//       void FormCreate(TObject* Sender) {
+//           TfrmRotiGeral::FormCreate(Sender);                      // the base's first
+//           ...
+//       }
+//   };
+//   auto* frmTpoper = new TfrmTpoper(&Application());
+//   frmTpoper->AfterConstruction();                                 // OnCreate, then Show if
+//                                                                   // declared visible
+//
+// The screen's file writes its root as `inherited frmTpoper: TfrmTpoper` and reaches the base's
+// components with `inherited` (`inherited sbtConfirma: TButtonFlat  OnClick = ... end`); its
+// own components go inside them (`inherited grbDadosRel: TGroupBox  object grbFilial: ...`).
+// LoadScreen reads the base form's file first and the screen's files after it as one load (so
+// references may point across files and any error undoes the whole load), then binds the
+// base's component pointers below; a missing one is an EFormDataError. A screen derived from a
+// screen passes its intermediate class names as `baseClasses`.
+//
+// Handlers of the base: FormCreate (OnCreate), FormClose (OnClose), sbtCancelClick,
+// sbtHelpClick. A screen that declares its own FormCreate or FormClose registers it under the
+// same name after BaseHandlers() and calls the base method itself.
+//
+// Behaviour of the base:
+//   FormCreate      makes every button of the toolbar and of the help panel show its hint, the
+//                   screen's own buttons included (they are in the toolbar by then);
+//   FormClose       Action := caFree: closing releases the form (a modal one once its loop has
+//                   ended); whatever keeps a pointer to it forgets it in its OnDestroy;
+//   sbtCancelClick  closes the form (a modal form ends with mrCancel);
+//   sbtHelpClick    shows "Ajuda não disponível para esta tela." as information: the system
+//                   has no help file;
+//   keys            nothing of their own: keys go to the focused control (the grids use
+//                   Escape and Insert themselves).
+
+#include "platform/core/HandlerTable.h"
+#include "platform/forms/FormTypes.h"
+#include "platform/forms/TForm.h"
+
+#include <QStringList>
+#include <utility>
+
+namespace ger {
+
+class TButtonFlat;
+class TGroupBox;
+class TLabel;
+class TMessages;
+class TPanel;
+
+struct DerivedScreenTag {};
+// Passed to a base form's constructor by a derived screen, which then loads the files itself.
+inline constexpr DerivedScreenTag DerivedScreen{};
+
+inline const QString NoHelpText = QStringLiteral("Ajuda não disponível para esta tela.");
+
+class BaseScreenForm : public TForm {
+public:
+    QString ClassName() const override { return QStringLiteral("BaseScreenForm"); }
+
+    TMessages* msgPadrao = nullptr;
+    TPanel* panMenu = nullptr;
+    TLabel* lblCodTela = nullptr;
+    TPanel* panHelp = nullptr;
+    TButtonFlat* sbtHelp = nullptr;
+    TPanel* panBotoes = nullptr;
+    TButtonFlat* sbtCancel = nullptr;
+    TGroupBox* grbDadosRel = nullptr;
+
+    void FormCreate(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void sbtCancelClick(TObject* Sender);
+    void sbtHelpClick(TObject* Sender);
+
+protected:
+    // `baseFile`: the resource path of the base form's file; `baseClass`: its root class.
+    BaseScreenForm(TComponent* AOwner, QString baseFile, QString baseClass);
+
+    HandlerTable BaseHandlers();
+    void LoadScreen(const QStringList& files, const HandlerTable& handlers,
+                    const QStringList& baseClasses = {});
+
+    // Binds the handler name to a method of the screen being constructed.
+    template <class Screen, class... Args>
+    void AddHandler(HandlerTable& table, const QString& name, void (Screen::*method)(Args...)) {
+        Screen* self = static_cast<Screen*>(this);
+        table.add<void(Args...)>(
+            name, [self, method](Args... args) { (self->*method)(std::forward<Args>(args)...); });
+    }
+
+    // The component of that name and type, for the pointers above; EFormDataError otherwise.
+    template <class T> T* Bind(const QString& name) const {
+        T* component = dynamic_cast<T*>(FindComponent(name));
+        if (!component)
+            MissingComponent(name);
+        return component;
+    }
+    // Called by LoadScreen once the files are read; overrides bind their own and call this.
+    virtual void BindComponents();
+
+private:
+    [[noreturn]] void MissingComponent(const QString& name) const;
+
+    QString m_baseFile;
+    QString m_baseClass;
+};
+
+} // namespace ger

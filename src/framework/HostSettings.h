@@ -1,0 +1,53 @@
+#pragma once
+// The host's settings, the only configuration of the module: whether the host works for one
+// branch only and which, where the application server listens, and which company database the
+// read-only queries run on under which SQL dialect. The host fills them once at start-up, from
+// its command line or a settings file, before it loads the module; the module reads them
+// through the functions below. The framework is a shared library, so host and module see the
+// one object of the process. User-interface thread only.
+//
+// Settings file (INI, UTF-8); a missing key keeps its default:
+//
+//   [Host]
+//   ModuFili=false          ; true: one branch only (also 1/0, yes/no, S/N)
+//   FiliProc=0001           ; that branch's code
+//   NomeFiliProc=Matriz     ; and name
+//   [AppServer]
+//   WebURL=127.0.0.1        ; host of the application server (default 127.0.0.1)
+//   WebPort=211             ; its port, 1 to 65535 (default 211, the socket server's own)
+//   [Database]
+//   Path=/var/lib/ger/empresa.db   ; the company database (SQLite)
+//   Dialect=Oracle          ; Oracle, MSSQL or InterBase: which SQL text the queries run
+//
+// A file that cannot be read or a value of the wrong form raises EHostSettingsError naming the
+// file and the key.
+
+#include "platform/sql/SqlDialect.h"
+
+#include <QString>
+
+namespace ger {
+
+struct HostSettings {
+    bool singleBranch = false; // ModuFili
+    QString branchCode;        // FiliProc
+    QString branchName;        // NomeFiliProc
+    QString serverHost = QStringLiteral("127.0.0.1");
+    int serverPort = 211;
+    QString databasePath;
+    SqlDialect dialect = SqlDialect::Oracle;
+
+    static HostSettings FromFile(const QString& path);
+
+    // The settings of the process: defaults until the host sets its own.
+    static const HostSettings& Current();
+    static void SetCurrent(const HostSettings& settings);
+};
+
+bool ModuFili();
+QString FiliProc();
+QString NomeFiliProc();
+QString WebURL();
+int WebPort();
+
+} // namespace ger

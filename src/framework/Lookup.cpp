@@ -1,0 +1,144 @@
+#include "framework/Lookup.h"
+
+#include "platform/core/Exception.h"
+#include "platform/db/EDatabaseError.h"
+#include "platform/db/TDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/forms/IDialogService.h"
+#include "platform/forms/TApplication.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace ger {
+namespace {
+
+struct LookupTitle {
+    QString title;
+    QString emptyText;
+};
+
+LookupTitle SplitTitle(const QString& text) {
+    const qsizetype bar = text.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return {text, EmptyLookupText};
+    return {text.left(bar), text.mid(bar + 1)};
+}
+
+// The dataset behind the data source, open and in browse state.
+TDataSet& LookupDataSet(TDataSource* source, const QString& operation) {
+    if (!source)
+        throw EComponentError(QStringLiteral("%1: no data source to look up").arg(operation));
+    TDataSet* dataSet = source->DataSet();
+    if (!dataSet)
+        throw EComponentError(
+            QStringLiteral("%1.%2: the data source has no dataset").arg(source->Name(), operation));
+    if (!dataSet->Active())
+        DatabaseError(dataSet, operation,
+                      QStringLiteral("Cannot perform this operation on a closed dataset"));
+    dataSet->CheckBrowseMode();
+    return *dataSet;
+}
+
+std::vector<TField*> OfferedFields(const TDataSet& dataSet, bool includeHidden,
+                                   const QString& operation) {
+    std::vector<TField*> fields;
+    for (int i = 0; i < dataSet.FieldCount(); ++i)
+        if (includeHidden || dataSet.Fields(i)->Visible())
+            fields.push_back(dataSet.Fields(i));
+    if (fields.empty())
+        DatabaseError(&dataSet, operation, QStringLiteral("No field to show in the lookup"));
+    return fields;
+}
+
+LookupRequest BuildRequest(TDataSet& dataSet, const QString& title, bool includeHidden,
+                           bool multiSelect, const QString& operation) {
+    const std::vector<TField*> fields = OfferedFields(dataSet, includeHidden, operation);
+    LookupRequest request;
+    request.title = title;
+    request.multiSelect = multiSelect;
+    for (const TField* field : fields)
+        request.columnTitles << field->DisplayLabel();
+    for (int row = 0; row < dataSet.RecordCount(); ++row) {
+        TDataSet::ActiveRecordScope scope(dataSet, row);
+        QStringList cells;
+        for (const TField* field : fields)
+            cells << field->DisplayText();
+        request.rows.push_back(cells);
+    }
+    return request;
+}
+
+// The rows the service returned, checked, in the dataset's order and without repeats.
+std::vector<int> ChosenRows(const LookupResult& answer, const TDataSet& dataSet,
+                            const QString& operation) {
+    std::vector<int> rows = answer.rows;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : rows)
+        if (row < 0 || row >= dataSet.RecordCount())
+            DatabaseError(&dataSet, operation,
+                          QStringLiteral("The lookup chose row %1 of %2")
+                              .arg(row)
+                              .arg(dataSet.RecordCount()));
+    return rows;
+}
+
+void ShowEmpty(const QString& text) {
+    Application().Dialogs().MessageDlg(text, mtError, TMsgDlgButtons(mbOK));
+}
+
+QString QuotedKeys(TDataSet& dataSet, const TField& key, const std::vector<int>& rows) {
+    QStringList quoted;
+    for (int row : rows) {
+        TDataSet::ActiveRecordScope scope(dataSet, row);
+        quoted << QLatin1Char('\'') + key.AsString() + QLatin1Char('\'');
+    }
+    return quoted.join(QLatin1Char(','));
+}
+
+} // namespace
+
+bool Pesquisar(TDataSource* dataSource, const QString& titleAndEmptyText, bool includeHiddenFields,
+               bool reportEmpty) {
+    const QString operation = QStringLiteral("Pesquisar");
+    TDataSet& dataSet = LookupDataSet(dataSource, operation);
+    const LookupTitle title = SplitTitle(titleAndEmptyText);
+    if (dataSet.IsEmpty()) {
+        if (reportEmpty)
+            ShowEmpty(title.emptyText);
+        return false;
+    }
+    const LookupRequest request =
+        BuildRequest(dataSet, title.title, includeHiddenFields, false, operation);
+    const LookupResult answer = Application().Dialogs().ShowLookup(request);
+    if (!answer.accepted)
+        return false;
+    const std::vector<int> rows = ChosenRows(answer, dataSet, operation);
+    if (rows.empty())
+        return false;
+    dataSet.SetRecNo(rows.front() + 1);
+    return true;
+}
+
+bool PesquisaLista(TDataSource* dataSource, const QString& keyField, const QString& title,
+                   bool includeHiddenFields, QString& result) {
+    const QString operation = QStringLiteral("PesquisaLista");
+    TDataSet& dataSet = LookupDataSet(dataSource, operation);
+    const TField* key = dataSet.FieldByName(keyField);
+    const LookupTitle parts = SplitTitle(title);
+    if (dataSet.IsEmpty()) {
+        ShowEmpty(parts.emptyText);
+        return false;
+    }
+    const LookupRequest request =
+        BuildRequest(dataSet, parts.title, includeHiddenFields, true, operation);
+    const LookupResult answer = Application().Dialogs().ShowLookup(request);
+    if (!answer.accepted)
+        return false;
+    result = QuotedKeys(dataSet, *key, ChosenRows(answer, dataSet, operation));
+    return true;
+}
+
+} // namespace ger

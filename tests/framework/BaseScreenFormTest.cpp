@@ -1,0 +1,186 @@
+#include "framework/BaseScreenForm.h"
+
+#include "FrameworkTestSupport.h"
+#include "framework/TButtonFlat.h"
+#include "framework/TMessages.h"
+#include "framework/TfrmPadrImportExport.h"
+#include "framework/TfrmRotiGeral.h"
+#include "platform/core/Exception.h"
+#include "platform/forms/Dispatch.h"
+#include "platform/forms/ScriptedUser.h"
+#include "platform/forms/TGroupBox.h"
+#include "platform/forms/TImage.h"
+#include "platform/forms/TLabel.h"
+#include "platform/forms/TPanel.h"
+#include "platform/forms/TProgressBar.h"
+
+#include <QPointer>
+#include <functional>
+
+using namespace ger;
+using namespace ger::fwtest;
+
+namespace {
+
+// A routine screen built by the protocol of BaseScreenForm, with its own FormCreate and a
+// button of its own in the base's toolbar.
+class TfrmTesteRotina : public TfrmRotiGeral {
+public:
+    explicit TfrmTesteRotina(TComponent* AOwner)
+        : TfrmRotiGeral(AOwner, DerivedScreen) {
+        HandlerTable handlers = BaseHandlers();
+        AddHandler(handlers, QStringLiteral("FormCreate"), &TfrmTesteRotina::FormCreate);
+        AddHandler(handlers, QStringLiteral("sbtConfirmaClick"),
+                   &TfrmTesteRotina::sbtConfirmaClick);
+        LoadScreen({QStringLiteral(":/forms/TestRotina.dfm")}, handlers);
+        sbtNovo = Bind<TButtonFlat>(QStringLiteral("sbtNovo"));
+    }
+
+    QString ClassName() const override { return QStringLiteral("TfrmTesteRotina"); }
+
+    void FormCreate(TObject* Sender) {
+        log << QStringLiteral("create, hint %1").arg(sbtNovo->ShowHint() ? "on" : "off");
+        TfrmRotiGeral::FormCreate(Sender);
+        log << QStringLiteral("after base, hint %1").arg(sbtNovo->ShowHint() ? "on" : "off");
+    }
+
+    void sbtConfirmaClick(TObject*) { log << msgPadrao->Msg(QStringLiteral("conf")); }
+
+    TButtonFlat* sbtNovo = nullptr;
+    QStringList log;
+};
+
+class BaseScreenFormTest : public FrameworkTest {
+protected:
+    TfrmTesteRotina* Create() {
+        auto* screen = new TfrmTesteRotina(&Application());
+        screen->AfterConstruction();
+        return screen;
+    }
+};
+
+TEST_F(BaseScreenFormTest, ADerivedScreenLoadsTheBaseFormAndItsOwnFileAsOne) {
+    TfrmTesteRotina* screen = Create();
+    EXPECT_EQ(screen->Name(), QStringLiteral("frmTesteRotina"));
+    EXPECT_EQ(screen->Caption(), QStringLiteral("Tela de Teste"));
+    EXPECT_EQ(screen->lblCodTela->Caption(), QStringLiteral("GER00001"));
+    EXPECT_EQ(screen->msgPadrao->Msg(QStringLiteral("CONF")), QStringLiteral("Confirma operação?"));
+    EXPECT_EQ(screen->sbtNovo->Parent(), screen->panBotoes);
+    EXPECT_EQ(screen->sbtCancel->Top(), 123);
+    EXPECT_EQ(screen->sbtConfirma->Top(), 8);
+    EXPECT_EQ(screen->FindComponent(QStringLiteral("edtNome"))->Owner(), screen);
+    EXPECT_EQ(static_cast<TControl*>(screen->FindComponent(QStringLiteral("edtNome")))->Parent(),
+              screen->grbDadosRel);
+}
+
+TEST_F(BaseScreenFormTest, TheScreensFormCreateTakesTheEventAndRunsTheBasesFirst) {
+    TfrmTesteRotina* screen = Create();
+    EXPECT_EQ(screen->log, (QStringList{QStringLiteral("create, hint off"),
+                                        QStringLiteral("after base, hint on")}));
+    EXPECT_TRUE(screen->sbtCancel->ShowHint());
+    EXPECT_TRUE(screen->sbtHelp->ShowHint());
+}
+
+TEST_F(BaseScreenFormTest, TheScreenBindsItsHandlerToABaseButton) {
+    TfrmTesteRotina* screen = Create();
+    screen->Show();
+    screen->log.clear();
+    EXPECT_TRUE(ScriptedUser(*screen).Click(QStringLiteral("sbtConfirma")));
+    EXPECT_EQ(screen->log, QStringList{QStringLiteral("Confirma operação?")});
+}
+
+TEST_F(BaseScreenFormTest, TheLayoutPutsTheToolbarLeftOfTheDataArea) {
+    TfrmTesteRotina* screen = Create();
+    EXPECT_EQ(screen->panMenu->Top(), 0);
+    EXPECT_EQ(screen->panMenu->Width(), screen->ClientWidth());
+    EXPECT_EQ(screen->panBotoes->Top(), screen->panMenu->Height());
+    EXPECT_EQ(screen->grbDadosRel->Left(), screen->panBotoes->Width());
+    EXPECT_EQ(screen->grbDadosRel->Top(), screen->panMenu->Height());
+    EXPECT_EQ(screen->grbDadosRel->Left() + screen->grbDadosRel->Width(), screen->ClientWidth());
+    EXPECT_EQ(screen->panHelp->Left() + screen->panHelp->Width(), screen->panMenu->ClientWidth());
+}
+
+TEST_F(BaseScreenFormTest, CancelClosesAndReleasesAShownScreen) {
+    QPointer<TfrmTesteRotina> screen = Create();
+    screen->Show();
+    EXPECT_TRUE(ScriptedUser(*screen).Click(QStringLiteral("sbtCancel")));
+    EXPECT_TRUE(screen.isNull());
+}
+
+TEST_F(BaseScreenFormTest, CancelEndsAModalScreenWhichIsThenReleased) {
+    QPointer<TfrmTesteRotina> screen = Create();
+    dialogs.OnModal([](TCustomForm& f) { ScriptedUser(f).Click(QStringLiteral("sbtCancel")); });
+    TModalResult result = mrNone;
+    EXPECT_TRUE(Dispatch([&] {
+        result = screen->ShowModal();
+        EXPECT_FALSE(screen.isNull());
+    }));
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_TRUE(screen.isNull());
+}
+
+TEST_F(BaseScreenFormTest, HelpShowsThatThereIsNoHelp) {
+    TfrmTesteRotina* screen = Create();
+    screen->Show();
+    EXPECT_TRUE(ScriptedUser(*screen).Click(QStringLiteral("sbtHelp")));
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("Ajuda não disponível para esta tela."));
+    EXPECT_EQ(dialogs.Messages()[0].type, mtInformation);
+    EXPECT_TRUE(screen->Visible());
+}
+
+// The base forms alone, each from its own file.
+
+struct BaseFormCase {
+    const char* name;
+    std::function<BaseScreenForm*()> create;
+};
+
+class BaseFormAloneTest : public BaseScreenFormTest,
+                          public testing::WithParamInterface<BaseFormCase> {};
+
+TEST_P(BaseFormAloneTest, LoadsAndBindsEveryComponentOfTheBase) {
+    BaseScreenForm* form = GetParam().create();
+    form->AfterConstruction();
+    EXPECT_EQ(form->Name(), QString::fromLatin1(GetParam().name));
+    EXPECT_NE(form->msgPadrao, nullptr);
+    EXPECT_NE(form->lblCodTela, nullptr);
+    EXPECT_NE(form->grbDadosRel, nullptr);
+    ASSERT_NE(form->panMenu, nullptr);
+    ASSERT_NE(form->panHelp, nullptr);
+    ASSERT_NE(form->sbtHelp, nullptr);
+    ASSERT_NE(form->panBotoes, nullptr);
+    ASSERT_NE(form->sbtCancel, nullptr);
+    EXPECT_EQ(form->panHelp->Parent(), form->panMenu);
+    EXPECT_EQ(form->sbtHelp->Parent(), form->panHelp);
+    EXPECT_EQ(form->sbtCancel->Parent(), form->panBotoes);
+}
+
+TEST_P(BaseFormAloneTest, ClosingReleasesIt) {
+    QPointer<BaseScreenForm> form = GetParam().create();
+    form->AfterConstruction();
+    form->Show();
+    EXPECT_TRUE(Dispatch([&] { form->Close(); }));
+    EXPECT_TRUE(form.isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BaseForms, BaseFormAloneTest,
+    testing::Values(BaseFormCase{"frmRotiGeral", [] { return new TfrmRotiGeral(&Application()); }},
+                    BaseFormCase{"frmPadrImportExport",
+                                 [] { return new TfrmPadrImportExport(&Application()); }}),
+    [](const testing::TestParamInfo<BaseFormCase>& param) { return param.param.name; });
+
+TEST_F(BaseScreenFormTest, TheImportExportBaseHasItsTransferPartsAndNoConfirmButton) {
+    auto* form = new TfrmPadrImportExport(&Application());
+    EXPECT_EQ(form->FindComponent(QStringLiteral("sbtConfirma")), nullptr);
+    EXPECT_EQ(form->sbtImportExport->Parent(), form->panBotoes);
+    EXPECT_LT(form->sbtImportExport->Top(), form->sbtCancel->Top());
+    EXPECT_FALSE(form->panProgresso->Visible());
+    EXPECT_EQ(form->pgbProgresso->Parent(), form->panProgresso);
+    EXPECT_EQ(form->lblProgresso->Parent(), form->panProgresso);
+    EXPECT_EQ(form->Image1->Parent(), form->panProgresso);
+    EXPECT_EQ(form->Image2->Parent(), form->panProgresso);
+}
+
+} // namespace
