@@ -1,0 +1,68 @@
+#include "appserver/AppServer.h"
+
+#include "appserver/LoggedModule.h"
+#include "appserver/RdmTpOperFil.h"
+#include "appserver/database/CompanySchema.h"
+#include "platform/core/Exception.h"
+#include "platform/db/EDatabaseError.h"
+#include "platform/sql/DatabaseConnection.h"
+#include "platform/sql/SqlStatement.h"
+
+namespace ger {
+
+RemoteModuleRegistry AppServer::Modules(const QString& databasePath,
+                                        std::function<void(const QString&)> callLog) {
+    RemoteModuleRegistry modules;
+    modules.add(RdmTpOperFil::ModuleName,
+                [databasePath, callLog]() -> std::unique_ptr<IRemoteDataModule> {
+                    auto module = std::make_unique<RdmTpOperFil>(databasePath);
+                    if (!callLog)
+                        return module;
+                    return std::make_unique<LoggedModule>(std::move(module), callLog);
+                });
+    return modules;
+}
+
+void AppServer::CheckDatabase(const QString& databasePath) {
+    DatabaseConnection connection(databasePath);
+    SqlStatement tables(connection,
+                        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    const SqlRowSet rows = tables.select();
+    QStringList present;
+    for (const SqlRow& row : rows.rows())
+        present.append(row.front().value_or(QString()).toUpper());
+    QStringList missing;
+    for (const QString& table : CompanySchema::TableNames())
+        if (!present.contains(table))
+            missing.append(table);
+    if (!missing.isEmpty())
+        throw EDatabaseError(
+            QStringLiteral("%1 não é um banco de dados da empresa: faltam as tabelas %2")
+                .arg(databasePath, missing.join(QStringLiteral(", "))));
+}
+
+std::unique_ptr<RemoteServer> AppServer::Start(const Config& config) {
+    if (config.workers < 1)
+        throw Exception(QStringLiteral("AppServer.Start: workers must be at least 1, not %1")
+                            .arg(config.workers));
+    CheckDatabase(config.databasePath);
+    RemoteServer::Options options;
+    options.maxConnections = config.workers;
+    auto server =
+        std::make_unique<RemoteServer>(Modules(config.databasePath, config.callLog), options);
+    server->listen(config.address, config.port);
+    return server;
+}
+
+std::unique_ptr<RemoteServer> StartAppServer(const QString& databasePath,
+                                             const QHostAddress& address, quint16 port,
+                                             int workers) {
+    AppServer::Config config;
+    config.databasePath = databasePath;
+    config.address = address;
+    config.port = port;
+    config.workers = workers;
+    return AppServer::Start(config);
+}
+
+} // namespace ger

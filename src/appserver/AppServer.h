@@ -1,0 +1,63 @@
+#pragma once
+// The application server as a library: the remote data module Ger99500.rdmTpOperFil
+// (RdmTpOperFil) served over TCP by platform/net's RemoteServer on a company database. The
+// program ger-appserver is this plus its command line; tests and other tools start it
+// in-process:
+//
+//   std::unique_ptr<RemoteServer> server = StartAppServer(databasePath);   // 127.0.0.1, port 0
+//   TNetConnection connection(nullptr);
+//   connection.SetHost("127.0.0.1");
+//   connection.SetPort(server->serverPort());
+//   connection.SetServerName("Ger99500.rdmTpOperFil");
+//   ...
+//   server.reset();                                  // stops listening, ends every connection
+//
+// Workers: every client connection is served by a worker thread of its own, with its own module
+// instance and database connection; `workers` bounds how many connections are served at once
+// (the next one is refused with a message). Writers on the one SQLite file take turns through
+// BEGIN IMMEDIATE and the connection's busy timeout.
+
+#include "platform/net/RemoteModuleRegistry.h"
+#include "platform/net/RemoteServer.h"
+
+#include <QHostAddress>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace ger {
+
+class AppServer {
+public:
+    static constexpr quint16 DefaultPort = 7211;
+    static constexpr int DefaultWorkers = 32;
+
+    struct Config {
+        QString databasePath;
+        QHostAddress address = QHostAddress::LocalHost;
+        quint16 port = 0; // 0: any free port
+        int workers = DefaultWorkers;
+        // When set, called with one line per remote call (LoggedModule), from worker threads.
+        std::function<void(const QString& line)> callLog;
+    };
+
+    // The modules the server offers: Ger99500.rdmTpOperFil on `databasePath`.
+    static RemoteModuleRegistry Modules(const QString& databasePath,
+                                        std::function<void(const QString&)> callLog = {});
+
+    // Checks that `config.databasePath` holds a company database (EDatabaseError or ESqlError
+    // when not), then listens (ETransportError when the address cannot be bound) and returns
+    // the running server.
+    static std::unique_ptr<RemoteServer> Start(const Config& config);
+
+    // Raises EDatabaseError unless the file exists and has the company schema's tables.
+    static void CheckDatabase(const QString& databasePath);
+};
+
+// AppServer::Start with the usual settings.
+std::unique_ptr<RemoteServer> StartAppServer(const QString& databasePath,
+                                             const QHostAddress& address = QHostAddress::LocalHost,
+                                             quint16 port = 0,
+                                             int workers = AppServer::DefaultWorkers);
+
+} // namespace ger

@@ -1,0 +1,92 @@
+#include "appserver/AppServerOptions.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace ger {
+
+namespace {
+
+int NumberOption(const QCommandLineParser& parser, const QString& name, int low, int high) {
+    bool isNumber = false;
+    const int value = parser.value(name).toInt(&isNumber);
+    if (!isNumber || value < low || value > high)
+        throw EUsage(QStringLiteral("--%1 deve ser um número de %2 a %3, não \"%4\"")
+                         .arg(name)
+                         .arg(low)
+                         .arg(high)
+                         .arg(parser.value(name)));
+    return value;
+}
+
+void AddOptions(QCommandLineParser& parser) {
+    parser.addOptions({
+        {"database", "O banco de dados da empresa.", "PATH"},
+        {"listen", "O endereço em que escutar (127.0.0.1).", "ADDRESS"},
+        {"port", "A porta (7211; 0 para qualquer porta livre).", "N"},
+        {"workers", "Conexões atendidas ao mesmo tempo (32).", "N"},
+        {"init-demo", "Cria o banco de demonstração em PATH e termina.", "PATH"},
+        {"print-port", "Escreve \"listening on ENDEREÇO:PORTA\" quando pronto."},
+        {"verbose", "Uma linha por chamada em stderr."},
+        {{"h", "help"}, "Mostra esta ajuda."},
+    });
+}
+
+} // namespace
+
+AppServerOptions AppServerOptions::Parse(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(arguments))
+        throw EUsage(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        throw EUsage(QStringLiteral("argumento inesperado: %1")
+                         .arg(parser.positionalArguments().constFirst()));
+    AppServerOptions options;
+    options.showHelp = parser.isSet("help");
+    options.databasePath = parser.value("database");
+    options.initDemoPath = parser.value("init-demo");
+    options.printPort = parser.isSet("print-port");
+    options.verbose = parser.isSet("verbose");
+    if (parser.isSet("listen") && !options.address.setAddress(parser.value("listen")))
+        throw EUsage(
+            QStringLiteral("--listen: endereço inválido \"%1\"").arg(parser.value("listen")));
+    if (parser.isSet("port"))
+        options.port = static_cast<quint16>(NumberOption(parser, "port", 0, 65535));
+    if (parser.isSet("workers"))
+        options.workers = NumberOption(parser, "workers", 1, 1024);
+    if (parser.isSet("database") && options.databasePath.isEmpty())
+        throw EUsage(QStringLiteral("--database: informe o caminho do banco"));
+    if (parser.isSet("init-demo") && options.initDemoPath.isEmpty())
+        throw EUsage(QStringLiteral("--init-demo: informe o caminho do banco"));
+    return options;
+}
+
+QString AppServerOptions::Usage() {
+    return QStringLiteral(
+               "uso: ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]\n"
+               "                   [--print-port] [--verbose]\n"
+               "     ger-appserver --init-demo PATH\n"
+               "\n"
+               "Serve o módulo remoto Ger99500.rdmTpOperFil.\n"
+               "  --database PATH   banco da empresa (padrão: %1,\n"
+               "                    criado com os dados de demonstração no primeiro uso)\n"
+               "  --listen ADDRESS  endereço (padrão 127.0.0.1)\n"
+               "  --port N          porta (padrão %2; 0 = qualquer porta livre)\n"
+               "  --workers N       conexões atendidas ao mesmo tempo (padrão %3)\n"
+               "  --init-demo PATH  cria o banco de demonstração em PATH e termina\n"
+               "  --print-port      escreve \"listening on ENDEREÇO:PORTA\" quando pronto\n"
+               "  --verbose         uma linha por chamada em stderr\n")
+        .arg(DefaultDatabasePath())
+        .arg(AppServer::DefaultPort)
+        .arg(AppServer::DefaultWorkers);
+}
+
+QString AppServerOptions::DefaultDatabasePath() {
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return base + QStringLiteral("/ger99500/demo.sqlite");
+}
+
+} // namespace ger

@@ -1,0 +1,52 @@
+#pragma once
+// The command line of ger-appserver:
+//
+//   ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]
+//                 [--print-port] [--verbose]
+//   ger-appserver --init-demo PATH
+//
+//   --database PATH    the company database; default DefaultDatabasePath(), created with the
+//                      demo seed on first use
+//   --listen ADDRESS   the address to listen on (default 127.0.0.1)
+//   --port N           0 to 65535, 0 for any free port (default 7211)
+//   --workers N        connections served at once, 1 to 1024 (default 32)
+//   --init-demo PATH   create the demo database at PATH and exit; an existing file is refused
+//   --print-port       print "listening on ADDRESS:PORT" on stdout once ready
+//   --verbose          one line per remote call on stderr
+//
+// Parse raises EUsage with a message for the person at the terminal.
+
+#include "appserver/AppServer.h"
+#include "platform/core/Exception.h"
+
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+
+namespace ger {
+
+class EUsage : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class AppServerOptions {
+public:
+    QString databasePath; // empty: DefaultDatabasePath()
+    QHostAddress address = QHostAddress::LocalHost;
+    quint16 port = AppServer::DefaultPort;
+    int workers = AppServer::DefaultWorkers;
+    QString initDemoPath; // not empty: create the demo database and exit
+    bool printPort = false;
+    bool verbose = false;
+    bool showHelp = false;
+
+    // `arguments` as QCoreApplication::arguments() gives them, the program name first.
+    static AppServerOptions Parse(const QStringList& arguments);
+    static QString Usage();
+
+    // $XDG_DATA_HOME/ger99500/demo.sqlite, or ~/.local/share/ger99500/demo.sqlite.
+    static QString DefaultDatabasePath();
+};
+
+} // namespace ger

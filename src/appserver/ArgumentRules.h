@@ -1,0 +1,29 @@
+#pragma once
+// The values the module's methods accept for flags, address kinds and the client/supplier
+// selector. Each check returns the value as it is stored, or raises EMethodFailure
+// (InvalidArgument) with a message for the person at the screen. Values are taken as given:
+// the server neither trims nor changes case.
+
+#include <QString>
+#include <QVariant>
+
+namespace ger {
+
+class ArgumentRules {
+public:
+    // "S" or "N"; `label` names the flag in the message ("Liberado").
+    static QString Flag(const QString& value, const QString& label);
+
+    // An address kind: P C E X T I, and M (the company's, the one carrying a municipal
+    // registration) when `allowCompany`. The empty string means "not chosen" and is stored as
+    // NULL, so the result is a null QVariant for it and the code otherwise.
+    static QVariant AddressKind(const QString& value, bool allowCompany);
+
+    // The last argument of GetTipoOperCli and SetTipoOperCli: "S" selects clients; "N"
+    // (suppliers) is not served by this server; anything else is refused.
+    static void RequireClients(const QString& value);
+
+    static constexpr QStringView CompanyKind = u"M";
+};
+
+} // namespace ger

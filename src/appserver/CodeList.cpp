@@ -1,0 +1,51 @@
+#include "appserver/CodeList.h"
+
+#include "appserver/EMethodFailure.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace ger {
+
+namespace {
+
+[[noreturn]] void Malformed(const QString& text, const QString& what) {
+    throw EMethodFailure::InvalidArgument(
+        QStringLiteral("Lista de %1 inválida: \"%2\". Informe T (todos) ou os códigos entre "
+                       "aspas simples, separados por vírgulas.")
+            .arg(what, text));
+}
+
+} // namespace
+
+CodeList CodeList::Parse(const QString& text, const QString& what) {
+    CodeList list;
+    if (text == u"T") {
+        list.m_isAll = true;
+        return list;
+    }
+    qsizetype pos = 0;
+    while (true) {
+        if (pos >= text.size() || text.at(pos) != u'\'')
+            Malformed(text, what);
+        const qsizetype close = text.indexOf(u'\'', pos + 1);
+        if (close < 0 || close == pos + 1)
+            Malformed(text, what);
+        const QString code = text.mid(pos + 1, close - pos - 1);
+        if (!list.m_codes.contains(code))
+            list.m_codes.append(code);
+        pos = close + 1;
+        if (pos == text.size())
+            return list;
+        if (text.at(pos) != u',')
+            Malformed(text, what);
+        ++pos;
+    }
+}
+
+QString CodeList::json() const {
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(m_codes)).toJson(QJsonDocument::Compact));
+}
+
+} // namespace ger

@@ -1,0 +1,67 @@
+#pragma once
+// The remote data module Ger99500.rdmTpOperFil: the seven methods the screens of GER99500 call
+// on the application server, late-bound by name (platform/net RemoteDataModule).
+//
+//   GetTpOperFil(branch)                               -> packet (as it comes)
+//   SetTpOperFil(type, branch, IDLIBERADO, IDLANCMANUAL, IDENDEMISTPOPFIL, var stInscMuni)
+//                                                      -> {0, the branch's list}
+//   GetTipoOperCli(branch, var client, var type, "S")  -> {0, the client's list}
+//   SetTipoOperCli(branch, var client, type, "S")      -> {0, empty}
+//   DelTipoOperCli(delta, var client)                  -> {0, empty}
+//   SetGravaAut(var inscEst, var filial, var tpoOper, var liber, var lancMan, branch,
+//               var idTpEndeFili)                      -> {0, the branch's list}
+//   GetDadosEmissaoNF(branch)                          -> {0, issuing data}
+//
+// Results follow ServerResult; GetTpOperFil raises a remote exception instead of a failed
+// result. Every argument is checked before anything is written, every write is one
+// transaction (BEGIN IMMEDIATE) that a failure rolls back whole, and every value is bound as a
+// parameter. A database error becomes a failed result (code DatabaseError) whose message is
+// the database's, after a sentence saying that nothing was written.
+//
+// Threads: the server creates one instance per client connection in the worker thread that
+// serves it; the instance opens its own DatabaseConnection there and is used and destroyed
+// only by that thread.
+
+#include "appserver/BranchOperations.h"
+#include "appserver/ClientOperations.h"
+#include "appserver/CompanyLookup.h"
+#include "appserver/IssuingData.h"
+#include "platform/net/RemoteDataModule.h"
+
+#include <functional>
+#include <memory>
+
+namespace ger {
+
+class DatabaseConnection;
+
+class RdmTpOperFil : public RemoteDataModule {
+public:
+    static inline const QString ModuleName = QStringLiteral("Ger99500.rdmTpOperFil");
+
+    // Opens the company database at `databasePath` (which must exist); raises ESqlError when
+    // it cannot.
+    explicit RdmTpOperFil(const QString& databasePath);
+    ~RdmTpOperFil() override;
+
+private:
+    QVariant GetTpOperFil(QList<CallArgument>& call);
+    QVariant SetTpOperFil(QList<CallArgument>& call);
+    QVariant GetTipoOperCli(QList<CallArgument>& call);
+    QVariant SetTipoOperCli(QList<CallArgument>& call);
+    QVariant DelTipoOperCli(QList<CallArgument>& call);
+    QVariant SetGravaAut(QList<CallArgument>& call);
+    QVariant GetDadosEmissaoNF(QList<CallArgument>& call);
+
+    // Adds a method whose failures become failed results.
+    void addResultMethod(const QString& name,
+                         QVariant (RdmTpOperFil::*method)(QList<CallArgument>&));
+
+    std::unique_ptr<DatabaseConnection> m_connection; // outlives the statements below
+    CompanyLookup m_lookup;
+    BranchOperations m_branchOperations;
+    ClientOperations m_clientOperations;
+    IssuingData m_issuingData;
+};
+
+} // namespace ger

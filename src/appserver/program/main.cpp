@@ -1,0 +1,109 @@
+// ger-appserver: serves Ger99500.rdmTpOperFil on a company database until SIGINT or SIGTERM.
+// Exit codes: 0 after a clean shutdown (or --help, --init-demo done), 1 when the server cannot
+// start or the demo database cannot be created, 2 for a wrong command line.
+
+#include "appserver/AppServer.h"
+#include "appserver/AppServerOptions.h"
+#include "appserver/database/DemoDatabase.h"
+#include "platform/core/Exception.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <csignal>
+#include <cstdio>
+#include <mutex>
+#include <pthread.h>
+
+using namespace ger;
+
+namespace {
+
+void PrintError(const QString& text) {
+    std::fprintf(stderr, "ger-appserver: %s\n", qUtf8Printable(text));
+}
+
+// Blocked in every thread (the server's threads inherit the mask), so that sigwait() in the
+// main thread is the one place the signals arrive.
+sigset_t ShutdownSignals() {
+    sigset_t shutdownSignals;
+    sigemptyset(&shutdownSignals);
+    sigaddset(&shutdownSignals, SIGINT);
+    sigaddset(&shutdownSignals, SIGTERM);
+    return shutdownSignals;
+}
+
+QString DatabaseToServe(const AppServerOptions& options) {
+    if (!options.databasePath.isEmpty())
+        return options.databasePath;
+    const QString path = AppServerOptions::DefaultDatabasePath();
+    if (!QFileInfo::exists(path)) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        DemoDatabase::Create(path);
+        PrintError(QStringLiteral("banco de demonstração criado em %1").arg(path));
+    }
+    return path;
+}
+
+void LogLine(const QString& line) {
+    static std::mutex mutex;
+    std::lock_guard lock(mutex);
+    std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+}
+
+int Serve(const AppServerOptions& options, const sigset_t& shutdownSignals) {
+    AppServer::Config config;
+    config.databasePath = DatabaseToServe(options);
+    config.address = options.address;
+    config.port = options.port;
+    config.workers = options.workers;
+    if (options.verbose)
+        config.callLog = LogLine;
+    const std::unique_ptr<RemoteServer> server = AppServer::Start(config);
+    const QString where =
+        QStringLiteral("%1:%2").arg(server->serverAddress().toString()).arg(server->serverPort());
+    if (options.printPort) {
+        std::printf("listening on %s\n", qUtf8Printable(where));
+        std::fflush(stdout);
+    }
+    PrintError(QStringLiteral("servindo %1 em %2 (banco %3)")
+                   .arg(QStringLiteral("Ger99500.rdmTpOperFil"), where, config.databasePath));
+    int received = 0;
+    sigwait(&shutdownSignals, &received);
+    server->close();
+    PrintError(QStringLiteral("encerrado (sinal %1)").arg(received));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const sigset_t shutdownSignals = ShutdownSignals();
+    pthread_sigmask(SIG_BLOCK, &shutdownSignals, nullptr);
+    // QtSql loads its driver plugin through the application object.
+    QCoreApplication application(argc, argv);
+    AppServerOptions options;
+    try {
+        options = AppServerOptions::Parse(QCoreApplication::arguments());
+    } catch (const EUsage& error) {
+        PrintError(error.Message());
+        std::fprintf(stderr, "%s", qUtf8Printable(AppServerOptions::Usage()));
+        return 2;
+    }
+    if (options.showHelp) {
+        std::printf("%s", qUtf8Printable(AppServerOptions::Usage()));
+        return 0;
+    }
+    try {
+        if (!options.initDemoPath.isEmpty()) {
+            DemoDatabase::Create(options.initDemoPath);
+            PrintError(
+                QStringLiteral("banco de demonstração criado em %1").arg(options.initDemoPath));
+            return 0;
+        }
+        return Serve(options, shutdownSignals);
+    } catch (const Exception& error) {
+        PrintError(error.Message());
+        return 1;
+    }
+}

@@ -1,0 +1,116 @@
+// The server around the module: the command line of ger-appserver, the checks before it
+// listens, the per-call log and the worker limit.
+
+#include "AppServerTestSupport.h"
+#include "appserver/AppServerOptions.h"
+#include "appserver/LoggedModule.h"
+#include "platform/db/EDatabaseError.h"
+#include "platform/net/NetExceptions.h"
+
+#include <mutex>
+
+using namespace ger;
+using namespace ger::test;
+
+namespace {
+
+AppServerOptions Parse(QStringList arguments) {
+    arguments.prepend(QStringLiteral("ger-appserver"));
+    return AppServerOptions::Parse(arguments);
+}
+
+} // namespace
+
+TEST(AppServerOptionsTest, ReadsEveryOptionAndDefaultsToLoopbackOnTheUsualPort) {
+    const AppServerOptions defaults = Parse({});
+    EXPECT_EQ(defaults.address, QHostAddress(QHostAddress::LocalHost));
+    EXPECT_EQ(defaults.port, AppServer::DefaultPort);
+    EXPECT_TRUE(defaults.databasePath.isEmpty());
+    EXPECT_FALSE(defaults.printPort || defaults.verbose || defaults.showHelp);
+    const AppServerOptions options =
+        Parse({"--database", "/tmp/x.sqlite", "--listen", "::1", "--port", "0", "--workers", "3",
+               "--print-port", "--verbose"});
+    EXPECT_EQ(options.databasePath, QStringLiteral("/tmp/x.sqlite"));
+    EXPECT_EQ(options.address, QHostAddress(QHostAddress::LocalHostIPv6));
+    EXPECT_EQ(options.port, 0);
+    EXPECT_EQ(options.workers, 3);
+    EXPECT_TRUE(options.printPort && options.verbose);
+    EXPECT_EQ(Parse({"--init-demo", "/tmp/d.sqlite"}).initDemoPath,
+              QStringLiteral("/tmp/d.sqlite"));
+}
+
+TEST(AppServerOptionsTest, RefusesWhatItCannotUse) {
+    const std::vector<QStringList> bad{
+        {"--port", "65536"},
+        {"--port", "-1"},
+        {"--port", "sete"},
+        {"--workers", "0"},
+        {"--listen", "local"},
+        {"--database", ""},
+        {"--frobnicate"},
+        {"extra"},
+        {"--port"},
+    };
+    for (const QStringList& arguments : bad)
+        EXPECT_THROW(Parse(arguments), EUsage) << arguments.join(' ').toStdString();
+}
+
+TEST(AppServerStartTest, RefusesAMissingFileOrOneWithoutTheCompanyTables) {
+    QTemporaryDir dir;
+    EXPECT_THROW(StartAppServer(dir.filePath("nada.sqlite")), EDatabaseError);
+    EXPECT_FALSE(QFile::exists(dir.filePath("nada.sqlite"))) << "never created by the server";
+    {
+        DatabaseConnection other(dir.filePath("outro.sqlite"),
+                                 DatabaseConnection::OpenMode::CreateIfMissing);
+        other.executeScript("CREATE TABLE FILIAL (CDFILIAL CHAR(4))");
+    }
+    try {
+        StartAppServer(dir.filePath("outro.sqlite"));
+        ADD_FAILURE() << "started on a foreign database";
+    } catch (const EDatabaseError& error) {
+        EXPECT_TRUE(error.Message().contains("TIPOOPERFILIAL")) << error.Message().toStdString();
+    }
+}
+
+class AppServerLogTest : public AppServerTest {};
+
+TEST_F(AppServerLogTest, LogsOneLinePerCallWithItsOutcome) {
+    std::mutex mutex;
+    QStringList lines;
+    AppServer::Config config;
+    config.databasePath = path();
+    config.callLog = [&](const QString& line) {
+        std::lock_guard lock(mutex);
+        lines.append(line);
+    };
+    const std::unique_ptr<RemoteServer> logged = AppServer::Start(config);
+    RemoteClient client;
+    client.open("127.0.0.1", logged->serverPort(), RdmTpOperFil::ModuleName);
+    Args get{Val("0001")};
+    client.call("GetTpOperFil", get);
+    Args bad{Val("0001"), Ref(DemoDatabase::ClientCode(0)), Ref(""), Val("N")};
+    client.call("GetTipoOperCli", bad);
+    Args unknown{Val("9999")};
+    EXPECT_THROW(client.call("GetTpOperFil", unknown), ERemoteError);
+    std::lock_guard lock(mutex);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("GetTpOperFil(\"0001\") -> pacote ")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("var \"000000000000000000001\"")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("falha 1: Fornecedores")))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].contains(QStringLiteral("-> exceção: Filial \"9999\"")))
+        << lines[2].toStdString();
+}
+
+TEST_F(AppServerLogTest, ConnectionsBeyondTheWorkersAreRefused) {
+    const std::unique_ptr<RemoteServer> small =
+        StartAppServer(path(), QHostAddress::LocalHost, 0, 1);
+    RemoteClient first;
+    first.open("127.0.0.1", small->serverPort(), RdmTpOperFil::ModuleName);
+    RemoteClient second;
+    EXPECT_THROW(second.open("127.0.0.1", small->serverPort(), RdmTpOperFil::ModuleName),
+                 ETransportError);
+    Args args{Val("0001")};
+    EXPECT_EQ(first.call("GetTpOperFil", args).typeId(), QMetaType::QByteArray);
+}
