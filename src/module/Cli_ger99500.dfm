@@ -1,0 +1,383 @@
+inherited frmTpOperFil: TfrmTpOperFil
+  Left = 214
+  Top = 107
+  Width = 720
+  Height = 520
+  Caption = 'Tipo de Operação por Filial'
+  FormStyle = fsMDIChild
+  Visible = True
+  OnActivate = FormActivate
+  OnCreate = FormCreate
+  OnShow = FormShow
+  inherited msgPadrao: TMessages
+    Messages.Strings = (
+      'Filial_Cad|Filial não cadastrada.'
+      'Filial_Inf|Filial deve ser informada.'
+      'Atual_Server|Atualizando dados no servidor'
+      'Cliente_Inv|Cliente deve ser informado.'
+      'Cliente_Cad|Cliente não cadastrado.'
+      'TipoOperacao_DINF|Tipo de Operação deve ser informado'
+      'TipoOperacao_NCAD|Tipo de Operação não cadastrado.'
+      'TipoOperacao|Tipo Operação'
+      'TipoOPeracao_n_cad|Não há tipo de operação cadastrado.'
+      'Excl|Confirma exclusão?'
+      'Canc|Cancelar operação?'
+      'OP_J_Cad|Tipo de operação já cadastrado.')
+  end
+  inherited panMenu: TPanel
+    inherited lblCodTela: TLabel
+      Caption = 'GER99500'
+    end
+  end
+  inherited panBotoes: TPanel
+    inherited sbtImportExport: TButtonFlat
+      Hint = 'Confirmar'
+      Enabled = False
+      OnClick = sbtImportExportClick
+    end
+    inherited sbtCancel: TButtonFlat
+      Top = 123
+    end
+    object btnAutomatico: TButtonFlat
+      Left = 4
+      Top = 30
+      Width = 23
+      Height = 22
+      Hint = 'Cadastramento Automático'
+      OnClick = btnAutomaticoClick
+    end
+    object sbtIncluir: TButtonFlat
+      Left = 4
+      Top = 52
+      Width = 23
+      Height = 22
+      Hint = 'Incluir'
+      Enabled = False
+    end
+    object sbtExcluir: TButtonFlat
+      Left = 4
+      Top = 74
+      Width = 23
+      Height = 22
+      Hint = 'Excluir'
+      Enabled = False
+    end
+    object sbtCancelar: TButtonFlat
+      Left = 4
+      Top = 101
+      Width = 23
+      Height = 22
+      Hint = 'Cancelar'
+      Enabled = False
+    end
+    object imgEndeNaoSele: TImage
+      Left = 8
+      Top = 160
+      Width = 16
+      Height = 16
+      Visible = False
+      Picture.Data = {
+        07544269746D6170F6000000424DF60000000000000076000000280000001000
+        0000100000000100040000000000800000000000000000000000100000000000
+        000000000000000080000080000000808000800000008000800080800000C0C0
+        C000808080000000FF0000FF000000FFFF00FF000000FF00FF00FFFF0000FFFF
+        FF00000000000000FFFF0BBBBBBBBBB0FFFF0BBBBBBBBBB000FF0BBBBBBBBBB0
+        B0FF0BBBBBBBBBB0B0FF0BBBBBBBBBB0B0000BBBBBBBBBB0B0B00BBBBBBBBBB0
+        B0B000BBB0000000B0B0F0BBB0BBBBBBB0B0F00000BBBBBBB0B0FF0BBBBBBBBB
+        B0B0FF000000000000B0FFFF0BBBBBBBBBB0FFFF0BBBBBBBBBB0FFFF00000000
+        0000}
+    end
+    object imgEndeSele: TImage
+      Left = 8
+      Top = 180
+      Width = 16
+      Height = 16
+      Visible = False
+      Picture.Data = {
+        07544269746D6170F6000000424DF60000000000000076000000280000001000
+        0000100000000100040000000000800000000000000000000000100000000000
+        000000000000000080000080000000808000800000008000800080800000C0C0
+        C000808080000000FF0000FF000000FFFF00FF000000FF00FF00FFFF0000FFFF
+        FF00000000000000FFFF0BBBBBB22220FFFF0BBBBB22AA2200FF0BBBB22AAAA2
+        20FF0BBB22AA22AA22FF0BBB2AA2222AA2200BBB2A22BB22AA220BBB222BBBB2
+        2AA200BBB000000022A2F0BBB0BBBBBBB222F00000BBBBBBB0B0FF0BBBBBBBBB
+        B0B0FF000000000000B0FFFF0BBBBBBBBBB0FFFF0BBBBBBBBBB0FFFF00000000
+        0000}
+    end
+  end
+  inherited grbDadosRel: TGroupBox
+    object panFilial: TPanel
+      Left = 2
+      Top = 15
+      Width = 684
+      Height = 41
+      Align = alTop
+      BevelOuter = bvNone
+      TabOrder = 0
+      OnExit = panFilialExit
+      object lblFilial: TLabel
+        Left = 8
+        Top = 14
+        Width = 30
+        Height = 13
+        Caption = 'Filial'
+        Font.Style = [fsBold]
+        ParentFont = False
+      end
+      object medFilial: TMaskEdit
+        Left = 44
+        Top = 10
+        Width = 41
+        Height = 21
+        Color = clInfoBk
+        EditMask = '>aaaa;0; '
+        MaxLength = 4
+        TabOrder = 0
+        OnChange = medFilialChange
+        OnEnter = medFilialEnter
+        OnExit = medFilialExit
+      end
+      object btpFilial: TBtnPesquisa
+        Left = 87
+        Top = 9
+        Width = 23
+        Height = 22
+        Hint = 'Pesquisar'
+        ShowHint = True
+        Associate = medFilial
+        Title = 'Filial'
+        DataSource = dtsFilial
+        EmptyError = 'Não há filial cadastrada.'
+        OnBeforePesq = btpFilialBeforePesq
+        OnAfterPesq = btpFilialAfterPesq
+      end
+      object edtNmFilial: TEdit
+        Left = 112
+        Top = 10
+        Width = 300
+        Height = 21
+        TabStop = False
+        Color = clBtnFace
+        Enabled = False
+        TabOrder = 1
+      end
+    end
+    object panTpOper: TPanel
+      Left = 2
+      Top = 56
+      Width = 684
+      Height = 384
+      Align = alClient
+      BevelOuter = bvNone
+      TabOrder = 1
+      object pgcTipoOperFili: TPageControl
+        Left = 0
+        Top = 0
+        Width = 684
+        Height = 384
+        ActivePage = tshTipoOperFili
+        Align = alClient
+        TabOrder = 0
+        OnChange = pgcTipoOperFiliChange
+        object tshTipoOperFili: TTabSheet
+          Caption = 'Tipo de operação por Filial'
+          object dbgPadrao: TDBGrid
+            Left = 0
+            Top = 0
+            Width = 676
+            Height = 356
+            Align = alClient
+            BorderStyle = bsNone
+            Color = clInfoBk
+            DataSource = dtsTpOperFil
+            Options = [dgEditing, dgTitles, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgAlwaysShowSelection, dgCancelOnExit]
+            TabOrder = 0
+            OnColEnter = dbgPadraoColEnter
+            OnDblClick = dbgPadraoDblClick
+            OnDrawColumnCell = dbgPadraoDrawColumnCell
+            OnKeyDown = dbgPadraoKeyDown
+            Columns = <
+              item
+                Expanded = False
+                FieldName = 'OPERACAO'
+                Width = 300
+                Visible = True
+              end
+              item
+                Expanded = False
+                FieldName = 'IDLIBERADO'
+                PickList.Strings = (
+                  'Sim'
+                  'Não')
+                Width = 70
+                Visible = True
+              end
+              item
+                Expanded = False
+                FieldName = 'IDLANCMANUAL'
+                PickList.Strings = (
+                  'Sim'
+                  'Não')
+                Width = 130
+                Visible = True
+              end
+              item
+                Expanded = False
+                FieldName = 'IDENDEMISTPOPFIL'
+                Width = 100
+                Visible = True
+              end>
+          end
+        end
+        object tshTipoOperCli: TTabSheet
+          Caption = 'Tipo de Operação por Cliente'
+          ImageIndex = 1
+        end
+      end
+    end
+  end
+  object netTpOperFil: TNetConnection
+    ServerName = 'Ger99500.rdmTpOperFil'
+    BeforeConnect = netTpOperFilBeforeConnect
+    ThrowException = False
+  end
+  object cdsTpOperFil: TClientDataSet
+    Aggregates = <>
+    Params = <>
+    BeforeInsert = cdsTpOperFilBeforeInsert
+    AfterPost = cdsTpOperFilAfterPost
+    BeforeDelete = cdsTpOperFilBeforeDelete
+    Left = 588
+    Top = 8
+    object cdsTpOperFilOPERACAO: TStringField
+      DisplayLabel = 'Tipo de Operação'
+      FieldName = 'OPERACAO'
+      Size = 35
+    end
+    object cdsTpOperFilIDLIBERADO: TStringField
+      DisplayLabel = 'Liberado'
+      FieldName = 'IDLIBERADO'
+      OnGetText = cdsTpOperFilIDLIBERADOGetText
+      Size = 1
+    end
+    object cdsTpOperFilIDLANCMANUAL: TStringField
+      DisplayLabel = 'Permite Lanc. Manual'
+      FieldName = 'IDLANCMANUAL'
+      OnGetText = cdsTpOperFilIDLANCMANUALGetText
+      Size = 1
+    end
+    object cdsTpOperFilCDFILIAL: TStringField
+      FieldName = 'CDFILIAL'
+      Visible = False
+      Size = 4
+    end
+    object cdsTpOperFilCDTIPOOPER: TStringField
+      FieldName = 'CDTIPOOPER'
+      Visible = False
+      Size = 2
+    end
+    object cdsTpOperFilIDENDEMISTPOPFIL: TStringField
+      DisplayLabel = 'Dados Emissão NF'
+      FieldName = 'IDENDEMISTPOPFIL'
+      Size = 1
+    end
+  end
+  object dtsTpOperFil: TDataSource
+    DataSet = cdsTpOperFil
+    OnStateChange = dtsTpOperFilStateChange
+    Left = 556
+    Top = 8
+  end
+  object qryFilial: TADOIBQuery
+    CursorLocation = clUseClient
+    CursorType = ctKeyset
+    LockType = ltReadOnly
+    CacheSize = 1
+    MaxRecords = 0
+    Parameters = <
+      item
+        Name = 'P_CDFILIAL'
+        DataType = ftString
+        Size = -1
+        Value = Null
+      end
+      item
+        Name = 'P_TCDFILIAL'
+        DataType = ftString
+        Size = -1
+        Value = Null
+      end>
+    SQL_ORACLE.Strings = (
+      'SELECT'
+      '   A.CDFILIAL, A.NMFILIAL,'
+      '   A.CDEMPRESA, A.CDINSCESTA, A.CDINSCMUNI,'
+      '   A.CDSERIE'
+      'FROM FILIAL A'
+      'WHERE'
+      '   (A.CDFILIAL = :P_CDFILIAL OR :P_TCDFILIAL = ''T'')'
+      'ORDER BY 1'
+      ' '
+      ' ')
+    SQL_MSSQL.Strings = (
+      'SELECT'
+      '   A.CDFILIAL, A.NMFILIAL,'
+      '   A.CDEMPRESA, A.CDINSCESTA, A.CDINSCMUNI,'
+      '   A.CDSERIE'
+      'FROM FILIAL A'
+      'WHERE'
+      '   (A.CDFILIAL = :P_CDFILIAL OR :P_TCDFILIAL = ''T'')'
+      'ORDER BY 1'
+      ' '
+      ' ')
+    SQL_IB.Strings = (
+      'SELECT'
+      '   A.CDFILIAL, A.NMFILIAL,'
+      '   A.CDEMPRESA, A.CDINSCESTA, A.CDINSCMUNI,'
+      '   A.CDSERIE'
+      'FROM FILIAL A'
+      'WHERE'
+      '   (A.CDFILIAL = :P_CDFILIAL OR :P_TCDFILIAL = ''T'')'
+      'ORDER BY 1'
+      ' '
+      ' '
+      ' ')
+    Left = 524
+    Top = 8
+    object qryFilialCDFILIAL: TADOIBStringField
+      DisplayLabel = 'Código'
+      FieldName = 'CDFILIAL'
+      Required = True
+      Size = 4
+    end
+    object qryFilialNMFILIAL: TADOIBStringField
+      DisplayLabel = 'Nome'
+      FieldName = 'NMFILIAL'
+      Size = 30
+    end
+    object qryFilialCDEMPRESA: TADOIBStringField
+      FieldName = 'CDEMPRESA'
+      Visible = False
+      Size = 2
+    end
+    object qryFilialCDINSCESTA: TADOIBStringField
+      FieldName = 'CDINSCESTA'
+      Visible = False
+      Size = 16
+    end
+    object qryFilialCDINSCMUNI: TADOIBStringField
+      FieldName = 'CDINSCMUNI'
+      Visible = False
+      Size = 16
+    end
+    object qryFilialCDSERIE: TADOIBStringField
+      FieldName = 'CDSERIE'
+      Visible = False
+      Size = 5
+    end
+  end
+  object dtsFilial: TDataSource
+    DataSet = qryFilial
+    Left = 492
+    Top = 8
+  end
+end

@@ -1,0 +1,105 @@
+// The per-branch grid dbgPadrao of TfrmTpOperFil: the texts of the two flags, which columns are
+// edited in place, the picture of the address column, the opening of the issuing-data dialog
+// and of the bulk registration, and the refusal of new and removed rows (the list is the
+// server's).
+
+#include "framework/TButtonFlat.h"
+#include "module/Cli_ger99501.h"
+#include "module/Cli_ger99502.h"
+#include "module/TfrmTpOperFil.h"
+#include "platform/core/Exception.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TStringField.h"
+#include "platform/forms/TImage.h"
+#include "platform/forms/grid/TColumn.h"
+#include "platform/forms/grid/TDBGrid.h"
+
+namespace ger {
+namespace {
+
+const QString AddressKindField = QStringLiteral("IDENDEMISTPOPFIL");
+// The branch's own address: drawn, like no kind at all, with the plain folders.
+const QString OwnAddressKind = QStringLiteral("P");
+// The address picture stands this far right of the cell's left edge.
+constexpr int PictureOffset = 39;
+// Olive, $008080: the pictures' pixels of this colour take the cell's brush colour.
+constexpr TColor PictureTransparentColor = clOlive;
+constexpr Word SpaceKey = 32;
+
+// "Não" for "N", "Sim" for anything else, the empty value included; for display and editing.
+QString FlagText(const TField* field) {
+    return field->AsString() == QLatin1String("N") ? QStringLiteral("Não") : QStringLiteral("Sim");
+}
+
+bool IsEditing(const TDataSource* source) {
+    return source->State() == dsEdit || source->State() == dsInsert;
+}
+
+} // namespace
+
+void TfrmTpOperFil::cdsTpOperFilIDLIBERADOGetText(TField* Sender, QString& Text, bool) {
+    Text = FlagText(Sender);
+}
+
+void TfrmTpOperFil::cdsTpOperFilIDLANCMANUALGetText(TField* Sender, QString& Text, bool) {
+    Text = FlagText(Sender);
+}
+
+bool TfrmTpOperFil::IsAddressColumnSelected() const {
+    const TField* field = dbgPadrao->SelectedField();
+    return field && field->FieldName() == AddressKindField;
+}
+
+void TfrmTpOperFil::dbgPadraoColEnter(TObject*) {
+    if (!dbgPadrao->SelectedField())
+        return;
+    TDBGridOptions options = dbgPadrao->Options();
+    options.setFlag(dgEditing, !IsAddressColumnSelected());
+    dbgPadrao->SetOptions(options);
+}
+
+void TfrmTpOperFil::dbgPadraoDrawColumnCell(TObject*, const TRect& Rect, int, TColumn* Column,
+                                            TGridDrawState) {
+    if (cdsTpOperFil->IsEmpty() || !Column->Field() ||
+        Column->Field()->FieldName() != AddressKindField)
+        return;
+    const QString kind = Column->Field()->AsString();
+    const bool isOwnAddress = kind.isEmpty() || kind == OwnAddressKind;
+    const TBitmap& picture = (isOwnAddress ? imgEndeNaoSele : imgEndeSele)->Picture().Bitmap();
+    TCanvas* canvas = dbgPadrao->Canvas();
+    canvas->FillRect(Rect);
+    const int left = Rect.Left + PictureOffset;
+    canvas->BrushCopy(TRect{left, Rect.Top, left + picture.Width(), Rect.Bottom}, picture,
+                      TRect{0, 0, picture.Width(), Rect.Height()}, PictureTransparentColor);
+}
+
+void TfrmTpOperFil::dbgPadraoDblClick(TObject*) {
+    if (IsAddressColumnSelected())
+        Cli_ger99502::CriaDadosEmissaoNF();
+}
+
+// The space bar on the address column opens the dialog as a double click does; the key itself
+// is left to the grid.
+void TfrmTpOperFil::dbgPadraoKeyDown(TObject* Sender, Word& Key, TShiftState) {
+    if (Key == SpaceKey && IsAddressColumnSelected())
+        dbgPadraoDblClick(Sender);
+}
+
+void TfrmTpOperFil::cdsTpOperFilBeforeInsert(TDataSet*) {
+    Abort();
+}
+
+void TfrmTpOperFil::cdsTpOperFilBeforeDelete(TDataSet*) {
+    Abort();
+}
+
+void TfrmTpOperFil::dtsTpOperFilStateChange(TObject*) {
+    sbtImportExport->SetEnabled(IsEditing(dtsTpOperFil));
+}
+
+void TfrmTpOperFil::btnAutomaticoClick(TObject*) {
+    Cli_ger99501::CriaTpOper();
+}
+
+} // namespace ger
