@@ -1,0 +1,50 @@
+#include "host/app/HostMainWindow.h"
+
+#include "host/core/HostRuntime.h"
+#include "platform/forms/TCustomForm.h"
+#include "qtview/QtFormView.h"
+#include "qtview/QtScreenView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace ger {
+
+HostMainWindow::HostMainWindow(HostRuntime& runtime, const QString& databasePath)
+    : m_runtime(runtime)
+    , m_mdi(new QMdiArea(this)) {
+    setWindowTitle(QStringLiteral("GER - %1").arg(QFileInfo(databasePath).fileName()));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdi);
+    resize(1100, 720);
+
+    QMenu* screens = menuBar()->addMenu(QStringLiteral("Telas"));
+    QAction* open = screens->addAction(QStringLiteral("GER99500 - Tipo de Operação por Filial"));
+    connect(open, &QAction::triggered, this, [this] { m_runtime.OpenMainScreen(); });
+    screens->addSeparator();
+    QAction* quit = screens->addAction(QStringLiteral("Sair"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    m_screenView =
+        new QtScreenView([this](QtFormView& view, TCustomForm& form) { place(view, form); }, this);
+}
+
+// An MDI child goes into the MDI area, in a frame that goes when its view goes (the view
+// deletes itself once the model form is destroyed).
+void HostMainWindow::place(QtFormView& view, TCustomForm& form) {
+    if (form.FormStyle() != fsMDIChild)
+        return;
+    QMdiSubWindow* frame = m_mdi->addSubWindow(&view);
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    connect(&view, &QObject::destroyed, frame, &QObject::deleteLater);
+    frame->adjustSize();
+}
+
+} // namespace ger

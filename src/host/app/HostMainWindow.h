@@ -1,0 +1,35 @@
+#pragma once
+// HostMainWindow: the host's main window. An MDI area holds the module's child windows (forms
+// with FormStyle fsMDIChild, as screen GER99500 is); other forms get windows of their own, and
+// modal forms are shown by the dialog service. The menu "Telas" opens screen GER99500 through
+// the module's IniProc, as a user action (an exception is shown, not thrown).
+//
+// Title: "GER - <database file name>".
+
+#include <QMainWindow>
+
+class QMdiArea;
+
+namespace ger {
+
+class HostRuntime;
+class QtFormView;
+class QtScreenView;
+class TCustomForm;
+
+class HostMainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    HostMainWindow(HostRuntime& runtime, const QString& databasePath);
+
+    QMdiArea* MdiArea() const { return m_mdi; }
+
+private:
+    void place(QtFormView& view, TCustomForm& form);
+
+    HostRuntime& m_runtime;
+    QMdiArea* m_mdi;
+    QtScreenView* m_screenView;
+};
+
+} // namespace ger

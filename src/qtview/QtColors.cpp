@@ -1,0 +1,50 @@
+#include "qtview/QtColors.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace ger {
+
+QColor ToQColor(TColor color) {
+    if (color == clNone)
+        return QColor(Qt::transparent);
+    return QColor::fromRgba(ColorToArgb(color));
+}
+
+QFont ToQFont(const TFont& font) {
+    QFont result(font.Name);
+    if (font.Height < 0)
+        result.setPixelSize(-font.Height);
+    else if (font.Height > 0)
+        result.setPixelSize(std::max(1, font.Height * 4 / 5));
+    result.setBold(font.Style.testFlag(fsBold));
+    result.setItalic(font.Style.testFlag(fsItalic));
+    result.setUnderline(font.Style.testFlag(fsUnderline));
+    result.setStrikeOut(font.Style.testFlag(fsStrikeOut));
+    if (font.Pitch == fpFixed)
+        result.setStyleHint(QFont::Monospace);
+    return result;
+}
+
+void ApplyColors(QWidget& widget, TColor background, const TFont& font, bool fillBackground) {
+    QPalette palette = widget.palette();
+    const QColor ground = ToQColor(background);
+    const QColor text = ToQColor(font.Color);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, ground);
+        palette.setColor(group, QPalette::Base, ground);
+        palette.setColor(group, QPalette::Button, ground);
+    }
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::ButtonText, text);
+    }
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(fillBackground);
+    const QFont qfont = ToQFont(font);
+    if (widget.font() != qfont)
+        widget.setFont(qfont);
+}
+
+} // namespace ger

@@ -1,0 +1,204 @@
+#include "qtview/QtFormView.h"
+
+#include "platform/forms/Dispatch.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TCustomForm.h"
+#include "platform/forms/UserInput.h"
+#include "qtview/QtContainerView.h"
+
+#include <QCloseEvent>
+#include <QHash>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QResizeEvent>
+
+namespace ger {
+namespace {
+
+QHash<const TCustomForm*, QtFormView*>& views() {
+    static QHash<const TCustomForm*, QtFormView*> byForm;
+    return byForm;
+}
+
+bool isFixedBorder(TFormBorderStyle style) {
+    return style != bsSizeable && style != bsSizeToolWin;
+}
+
+} // namespace
+
+QtFormView::QtFormView(TCustomForm& form, QWidget* parent)
+    : QWidget(parent)
+    , m_form(&form)
+    , m_root(new QtContainerView(form, this)) {
+    setFocusPolicy(Qt::NoFocus);
+    views().insert(&form, this);
+    connect(&form, &TControl::destroying, this, &QtFormView::formDestroying);
+    connect(&form, &TControl::boundsChanged, this, &QtFormView::syncGeometry);
+    connect(&form, &TControl::changed, this, &QtFormView::SyncWindow);
+    connect(&form, &TCustomForm::windowStateChanged, this, &QtFormView::SyncWindow);
+    connect(&form, &TCustomForm::activeControlChanged, this, &QtFormView::SyncFocus);
+    connect(&form, &TCustomForm::activated, this, &QtFormView::bringToFront);
+    connect(&form, &TCustomForm::broughtToFront, this, &QtFormView::bringToFront);
+    m_root->Start(nullptr);
+    SyncWindow();
+}
+
+QtFormView::~QtFormView() {
+    if (m_form)
+        views().remove(m_form);
+}
+
+QtFormView* QtFormView::ViewOf(const TCustomForm& form) {
+    return views().value(&form, nullptr);
+}
+
+QtFormView* QtFormView::Ensure(TCustomForm& form) {
+    if (QtFormView* view = ViewOf(form))
+        return view;
+    return new QtFormView(form);
+}
+
+QSize QtFormView::sizeHint() const {
+    return m_form ? QSize(m_form->Width(), m_form->Height()) : QWidget::sizeHint();
+}
+
+QtControlView* QtFormView::FindView(const TControl* control) const {
+    if (!m_form || !control)
+        return nullptr;
+    if (control == m_form)
+        return m_root;
+    return m_root->FindView(control);
+}
+
+QWidget* QtFormView::WidgetOf(const TControl* control) const {
+    QtControlView* view = FindView(control);
+    return view ? view->Widget() : nullptr;
+}
+
+void QtFormView::formDestroying() {
+    views().remove(m_form);
+    m_root->Detach();
+    m_form = nullptr;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->hide();
+    hide();
+    deleteLater();
+}
+
+void QtFormView::SyncWindow() {
+    if (!m_form)
+        return;
+    if (windowTitle() != m_form->Caption())
+        setWindowTitle(m_form->Caption());
+    syncGeometry();
+    Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (m_form->WindowState() == wsMinimized)
+        state |= Qt::WindowMinimized;
+    else if (m_form->WindowState() == wsMaximized)
+        state |= Qt::WindowMaximized;
+    if (state != windowState())
+        setWindowState(state);
+    syncVisibility();
+}
+
+void QtFormView::syncGeometry() {
+    if (!m_form)
+        return;
+    const QSize size(m_form->Width(), m_form->Height());
+    if (isFixedBorder(m_form->BorderStyle())) {
+        setFixedSize(size);
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (this->size() != size)
+            resize(size);
+    }
+    if (isWindow() && m_form->Position() == poDesigned &&
+        pos() != QPoint(m_form->Left(), m_form->Top()))
+        move(m_form->Left(), m_form->Top());
+    updateGeometry();
+}
+
+// A modal form's window is shown by the dialog service, which puts the view in a dialog.
+void QtFormView::syncVisibility() {
+    const bool shown = m_form->Visible() && !(m_form->IsModal() && isWindow());
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (frame && frame->isVisible() != shown)
+        frame->setVisible(shown);
+    if (isVisible() != shown) {
+        setVisible(shown);
+        if (shown)
+            SyncFocus();
+    }
+}
+
+void QtFormView::SyncFocus() {
+    if (!m_form || !m_form->Visible() || !isVisible())
+        return;
+    QWidget* target = this;
+    if (QtControlView* view = FindView(m_form->FocusedControl()))
+        if (view->FocusWidget()->isVisible())
+            target = view->FocusWidget();
+    if (window()->focusWidget() != target || !target->hasFocus())
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void QtFormView::bringToFront() {
+    if (!m_form || !isVisible())
+        return;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && frame->mdiArea())
+        frame->mdiArea()->setActiveSubWindow(frame);
+    window()->raise();
+    if (!window()->isActiveWindow())
+        window()->activateWindow();
+    SyncFocus();
+}
+
+void QtFormView::windowActivated() {
+    if (!m_form || !m_form->Visible() || m_form->Active())
+        return;
+    const TCustomForm* modal = Application().ModalForm();
+    if (modal && modal != m_form)
+        return;
+    TCustomForm* form = m_form;
+    TWinControl* control = form->ActiveControl();
+    if (control && control != form && control->CanFocus())
+        UserInput::Focus(*control);
+    else
+        Dispatch([form] { form->Show(); });
+    SyncFocus();
+}
+
+void QtFormView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!m_form)
+        return;
+    QPointer<QtFormView> self(this);
+    UserInput::CloseForm(*m_form);
+    if (self)
+        SyncWindow();
+}
+
+void QtFormView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        windowActivated();
+    if (event->type() == QEvent::ParentChange)
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            connect(frame, &QMdiSubWindow::aboutToActivate, this, &QtFormView::windowActivated,
+                    Qt::UniqueConnection);
+}
+
+void QtFormView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_form || !event->spontaneous() || !isWindow())
+        return;
+    const QSize size = event->size();
+    if (size == QSize(m_form->Width(), m_form->Height()))
+        return;
+    TCustomForm* form = m_form;
+    Dispatch(
+        [form, size] { form->SetBounds(form->Left(), form->Top(), size.width(), size.height()); });
+}
+
+} // namespace ger

@@ -1,0 +1,70 @@
+#pragma once
+// QtFormView: the window of one model form (TCustomForm). Its children mirror the form's
+// controls, built from the model tree and following it as controls come and go. The window
+// shows the form's Caption as its title, has the form's size (and, for poDesigned, its
+// position), fixed unless the border style is sizeable, and is shown while the form is
+// Visible (a modal form is shown by QtDialogService::RunModal instead).
+//
+// Focus: Qt's focus follows the model's FocusedControl (SyncFocus), or rests on the form view
+// itself when no control has it, so keys reach the form. Activating the window from the window
+// system activates the form in the model; closing it is the model's Close (UserInput::CloseForm),
+// which decides whether the window goes away; resizing it resizes the form, which realigns.
+// A view placed in a QMdiSubWindow (an MDI child of the host) shows and hides that frame with
+// the form, and the frame's activation and the form's follow each other the same way.
+//
+// Life: one view per form (ViewOf finds it). The view deletes itself (later) once its form is
+// destroyed; code that keeps a pointer to it holds a QPointer.
+
+#include <QPointer>
+#include <QWidget>
+
+namespace ger {
+
+class QtContainerView;
+class QtControlView;
+class TControl;
+class TCustomForm;
+
+class QtFormView : public QWidget {
+    Q_OBJECT
+public:
+    explicit QtFormView(TCustomForm& form, QWidget* parent = nullptr);
+    ~QtFormView() override;
+
+    // The mirrored form; null once it was destroyed.
+    TCustomForm* Form() const { return m_form; }
+    QtContainerView* RootView() const { return m_root; }
+    // The view of a control of the form, or null.
+    QtControlView* FindView(const TControl* control) const;
+    // The widget of a control of the form (the form view itself for the form), or null.
+    QWidget* WidgetOf(const TControl* control) const;
+
+    // Puts Qt's focus where the model has it.
+    void SyncFocus();
+    // Title, size, position, border, window state and visibility, as the model says.
+    void SyncWindow();
+
+    // The view of `form`, or null.
+    static QtFormView* ViewOf(const TCustomForm& form);
+    // The view of `form`, created as a top-level window when there is none.
+    static QtFormView* Ensure(TCustomForm& form);
+
+    QSize sizeHint() const override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void formDestroying();
+    void windowActivated();
+    void bringToFront();
+    void syncGeometry();
+    void syncVisibility();
+
+    TCustomForm* m_form;
+    QtContainerView* m_root;
+};
+
+} // namespace ger

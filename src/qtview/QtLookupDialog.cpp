@@ -1,0 +1,128 @@
+#include "qtview/QtLookupDialog.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace ger {
+
+QtLookupDialog::QtLookupDialog(const LookupRequest& request, QWidget* parent)
+    : QDialog(parent)
+    , m_multiSelect(request.multiSelect)
+    , m_search(new QLineEdit(this))
+    , m_table(new QTableView(this))
+    , m_rows(new QStandardItemModel(this))
+    , m_filter(new QSortFilterProxyModel(this)) {
+    setWindowTitle(request.title);
+    m_rows->setHorizontalHeaderLabels(request.columnTitles);
+    for (const QStringList& row : request.rows) {
+        QList<QStandardItem*> items;
+        for (const QString& cell : row) {
+            auto* item = new QStandardItem(cell);
+            item->setEditable(false);
+            items.append(item);
+        }
+        if (m_multiSelect && !items.isEmpty()) {
+            items.front()->setCheckable(true);
+            items.front()->setCheckState(Qt::Unchecked);
+        }
+        m_rows->appendRow(items);
+    }
+    m_filter->setSourceModel(m_rows);
+    m_filter->setFilterKeyColumn(-1);
+    m_filter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_table->setModel(m_filter);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->resizeColumnsToContents();
+    if (m_filter->rowCount() > 0)
+        m_table->setCurrentIndex(m_filter->index(0, 0));
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Pesquisar:"), this));
+    layout->addWidget(m_search);
+    layout->addWidget(m_table);
+    layout->addWidget(buttons);
+    resize(520, 360);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_search, &QLineEdit::textChanged, this, &QtLookupDialog::filter);
+    connect(m_table, &QAbstractItemView::doubleClicked, this, &QtLookupDialog::rowDoubleClicked);
+    m_search->installEventFilter(this);
+    m_search->setFocus();
+}
+
+void QtLookupDialog::filter(const QString& text) {
+    m_filter->setFilterFixedString(text);
+    if (m_filter->rowCount() > 0)
+        m_table->setCurrentIndex(m_filter->index(0, 0));
+}
+
+int QtLookupDialog::sourceRow(const QModelIndex& index) const {
+    return index.isValid() ? m_filter->mapToSource(index).row() : -1;
+}
+
+void QtLookupDialog::rowDoubleClicked(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    if (!m_multiSelect) {
+        m_table->setCurrentIndex(index);
+        accept();
+        return;
+    }
+    QStandardItem* item = m_rows->item(sourceRow(index), 0);
+    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+std::vector<int> QtLookupDialog::ChosenRows() const {
+    std::vector<int> rows;
+    if (m_multiSelect)
+        for (int row = 0; row < m_rows->rowCount(); ++row)
+            if (m_rows->item(row, 0) && m_rows->item(row, 0)->checkState() == Qt::Checked)
+                rows.push_back(row);
+    if (rows.empty()) {
+        const int current = sourceRow(m_table->currentIndex());
+        if (current >= 0)
+            rows.push_back(current);
+    }
+    return rows;
+}
+
+LookupResult QtLookupDialog::Run() {
+    LookupResult result;
+    result.accepted = exec() == QDialog::Accepted;
+    if (result.accepted)
+        result.rows = ChosenRows();
+    result.accepted = result.accepted && !result.rows.empty();
+    return result;
+}
+
+bool QtLookupDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_search && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_PageDown ||
+            key == Qt::Key_PageUp) {
+            m_table->setFocus();
+            QCoreApplication::sendEvent(m_table, event);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace ger

@@ -1,0 +1,224 @@
+// End to end: the real ger-host with the real module, against a real ger-appserver process on
+// a loopback port and a temporary demo database.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+using ::testing::HasSubstr;
+
+namespace {
+
+const QString kBinDir = QStringLiteral(GER_BIN_DIR);
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ProgramRun RunProgram(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(kBinDir + u'/' + program, arguments);
+    EXPECT_TRUE(process.waitForStarted()) << program.toStdString();
+    process.waitForFinished(120000);
+    ProgramRun run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// The table of the grid dump that starts at `from` in the transcript: the title line, then
+// one line per row, each split into its cells (marker, row number, then the columns).
+std::vector<QStringList> GridAfter(const QString& transcript, qsizetype from) {
+    std::vector<QStringList> rows;
+    const QStringList lines = transcript.mid(from).split(u'\n');
+    for (qsizetype i = 3; i < lines.size() && lines[i].startsWith(QStringLiteral("  ")) &&
+                          lines[i].contains(QStringLiteral(" | "));
+         ++i) {
+        QStringList cells = lines[i].mid(2).split(QStringLiteral(" | "));
+        for (QString& cell : cells)
+            cell = cell.trimmed();
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+class HostProcessTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "test_host";
+            static char* argv[] = {name, nullptr};
+            static QCoreApplication application(argc, argv);
+        }
+        dir = std::make_unique<QTemporaryDir>();
+        database = dir->filePath(QStringLiteral("demo.sqlite"));
+        const ProgramRun init =
+            RunProgram(QStringLiteral("ger-appserver"), {"--init-demo", database});
+        ASSERT_EQ(init.exitCode, 0) << init.err.toStdString();
+        server = std::make_unique<QProcess>();
+        server->start(kBinDir + QStringLiteral("/ger-appserver"),
+                      {"--database", database, "--port", "0", "--print-port"});
+        ASSERT_TRUE(server->waitForStarted());
+        const QRegularExpression listening(QStringLiteral("listening on [^:]+:(\\d+)"));
+        QString said;
+        while (!listening.match(said).hasMatch() && server->waitForReadyRead(30000))
+            said += QString::fromUtf8(server->readAllStandardOutput());
+        const auto match = listening.match(said);
+        ASSERT_TRUE(match.hasMatch()) << said.toStdString();
+        port = match.captured(1);
+    }
+
+    static void TearDownTestSuite() {
+        if (server) {
+            server->terminate();
+            server->waitForFinished();
+        }
+        server.reset();
+        dir.reset();
+    }
+
+    QString script(const QByteArray& text) {
+        const QString path = scripts.filePath(QStringLiteral("teste.script"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return path;
+    }
+
+    static ProgramRun Host(QStringList arguments) {
+        arguments << "--database" << database << "--WebPort" << port;
+        return RunProgram(QStringLiteral("ger-host"), arguments);
+    }
+
+    static QString Stored(const QString& branch, const QString& type) {
+        QString value;
+        {
+            auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(database);
+            EXPECT_TRUE(db.open());
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("SELECT IDLIBERADO FROM TIPOOPERFILIAL "
+                                         "WHERE CDFILIAL = ? AND CDTIPOOPER = ?"));
+            query.addBindValue(branch);
+            query.addBindValue(type);
+            EXPECT_TRUE(query.exec());
+            if (query.next())
+                value = query.value(0).toString();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        return value;
+    }
+
+    QTemporaryDir scripts;
+    static inline std::unique_ptr<QTemporaryDir> dir;
+    static inline std::unique_ptr<QProcess> server;
+    static inline QString database;
+    static inline QString port;
+};
+
+TEST_F(HostProcessTest, AScriptLoadsTheBranchWritesAFlagAndReportsMessages) {
+    const ProgramRun run = Host({"--script", script("iniproc\n"
+                                                    "focus medFilial\n"
+                                                    "type 1\n"
+                                                    "focus dbgPadrao\n"
+                                                    "dump edtNmFilial\n"
+                                                    "dump dbgPadrao\n"
+                                                    "cell dbgPadrao 1 2\n"
+                                                    "pick Não\n"
+                                                    "key Down\n"
+                                                    "dump dbgPadrao\n"
+                                                    "messages\n"
+                                                    "focus medFilial\n"
+                                                    "type 9999\n"
+                                                    "focus dbgPadrao\n"
+                                                    "dump medFilial\n"
+                                                    "messages\n")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString() << run.out.toStdString();
+    const QString& t = run.out;
+    EXPECT_THAT(t.toStdString(), HasSubstr("TEdit edtNmFilial text=\"Horizonte São Paulo"));
+
+    const qsizetype firstDump = t.indexOf(QStringLiteral("> dump dbgPadrao"));
+    const auto before = GridAfter(t, firstDump);
+    ASSERT_GE(before.size(), 3u) << t.toStdString();
+    const qsizetype liberado = before.front().indexOf(QStringLiteral("Liberado"));
+    ASSERT_GE(liberado, 0) << t.toStdString();
+    EXPECT_EQ(before[1].at(0), "*") << "the first row is current after loading";
+    EXPECT_EQ(before[1].at(liberado), "Sim");
+
+    const auto after = GridAfter(t, t.indexOf(QStringLiteral("> dump dbgPadrao"), firstDump + 1));
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after[1].at(2), before[1].at(2)) << "the reloaded list keeps its order";
+    EXPECT_EQ(after[1].at(liberado), "Não");
+    EXPECT_EQ(Stored(QStringLiteral("0001"), after[1].at(2).left(2)), "N");
+
+    EXPECT_THAT(t.toStdString(),
+                HasSubstr("> key Down\n  progress: Atualizando dados no servidor\n"));
+    EXPECT_THAT(t.toStdString(), HasSubstr("> messages\n  (no messages)\n"));
+    EXPECT_THAT(t.toStdString(), HasSubstr("TMaskEdit medFilial text=\"9999\""));
+    EXPECT_THAT(t.toStdString(), HasSubstr("  mtError: Filial não cadastrada.\n"));
+}
+
+TEST_F(HostProcessTest, AScreenshotIsANonEmptyPng) {
+    const QString path = scripts.filePath(QStringLiteral("tela.png"));
+    const ProgramRun run = Host({"--screenshot", path});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile png(path);
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    const QByteArray bytes = png.readAll();
+    ASSERT_GT(bytes.size(), 24);
+    EXPECT_TRUE(bytes.startsWith("\x89PNG\r\n\x1a\n"));
+    const auto be32 = [&bytes](int at) {
+        return (quint32(quint8(bytes[at])) << 24) | (quint32(quint8(bytes[at + 1])) << 16) |
+               (quint32(quint8(bytes[at + 2])) << 8) | quint32(quint8(bytes[at + 3]));
+    };
+    EXPECT_GT(be32(16), 0u) << "width";
+    EXPECT_GT(be32(20), 0u) << "height";
+}
+
+struct ExitCase {
+    const char* name;
+    QByteArray script;     // empty: no --script
+    QStringList arguments; // besides --database and --WebPort
+    int exitCode;
+    const char* said; // on standard error
+};
+
+class HostExitCodeTest : public HostProcessTest, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(HostExitCodeTest, TellsWhatWentWrong) {
+    QStringList arguments = GetParam().arguments;
+    if (!GetParam().script.isEmpty())
+        arguments << "--script" << script(GetParam().script);
+    const ProgramRun run = Host(arguments);
+    EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err.toStdString();
+    EXPECT_THAT(run.err.toStdString(), HasSubstr(GetParam().said));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, HostExitCodeTest,
+    ::testing::Values(
+        ExitCase{"UnknownLine", "iniproc\n\nabrir tudo\n", {}, 2, "line 3: unknown command"},
+        ExitCase{"UnknownControl", "iniproc\nfocus medNada\n", {}, 1, "line 2"},
+        ExitCase{"UnknownOption", "", {"--tela", "x"}, 2, "tela"},
+        ExitCase{"MissingModule",
+                 "iniproc\n",
+                 {"--module", "/nonexistent/libX.so"},
+                 1,
+                 "/nonexistent/libX.so"}),
+    [](const auto& tested) { return std::string(tested.param.name); });
+
+} // namespace

@@ -1,0 +1,270 @@
+#include "qtview/QtDialogService.h"
+
+#include "QtViewTestSupport.h"
+#include "platform/core/Exception.h"
+#include "platform/forms/TButton.h"
+#include "platform/forms/TScreen.h"
+#include "qtview/QtLookupDialog.h"
+#include "qtview/QtModalDialog.h"
+#include "qtview/QtProgressWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTimer>
+#include <functional>
+
+using namespace ger;
+using namespace ger::qtviewtest;
+
+namespace {
+
+// Runs `act` on the modal window once it is up (the dialogs run their own event loop). A
+// window that `act` should have closed but did not fails the test and is closed, so that the
+// test goes on instead of waiting for a person.
+void whenModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (!modal) {
+            ADD_FAILURE() << "no modal window is up";
+            return;
+        }
+        act(modal);
+        QTimer::singleShot(0, [modal] {
+            if (modal && modal->isVisible()) {
+                ADD_FAILURE() << "the window is still up";
+                modal->close();
+            }
+        });
+    });
+}
+
+// A person's double click: a click, then the second press that Qt reports as a double click.
+void doubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+QPushButton* buttonWithText(QWidget* window, const QString& text) {
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+// Presses the button of that text, or fails and closes the window so the test goes on.
+void pressButton(QWidget* window, const QString& text) {
+    if (QPushButton* button = buttonWithText(window, text)) {
+        button->click();
+        return;
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+    window->close();
+}
+
+class QtDialogServiceTest : public QtViewTest {
+protected:
+    void SetUp() override {
+        QtViewTest::SetUp();
+        service = std::make_unique<QtDialogService>();
+    }
+    void TearDown() override {
+        service.reset();
+        QtViewTest::TearDown();
+    }
+    std::unique_ptr<QtDialogService> service;
+};
+
+struct MessageCase {
+    TMsgDlgType type;
+    TMsgDlgButtons buttons;
+    QString press;
+    TModalResult expected;
+    QString title;
+    QStringList shownButtons;
+};
+
+class QtMessageDlgTest : public QtDialogServiceTest,
+                         public ::testing::WithParamInterface<MessageCase> {};
+
+TEST_P(QtMessageDlgTest, ShowsTheTextWithPortugueseButtonsAndReturnsTheChoice) {
+    const MessageCase& c = GetParam();
+    QString title;
+    QString text;
+    QStringList buttons;
+    whenModal([&](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        for (QAbstractButton* button : box->buttons())
+            buttons.append(button->text());
+        pressButton(box, c.press);
+    });
+    const TModalResult result =
+        service->MessageDlg(QString::fromUtf8("Confirma exclusão?"), c.type, c.buttons);
+    EXPECT_EQ(result, c.expected);
+    EXPECT_EQ(title, c.title);
+    EXPECT_EQ(text, QString::fromUtf8("Confirma exclusão?"));
+    buttons.sort();
+    EXPECT_EQ(buttons, c.shownButtons);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, QtMessageDlgTest,
+    ::testing::Values(
+        MessageCase{mtConfirmation,
+                    mbYes | mbNo,
+                    "Sim",
+                    mrYes,
+                    QString::fromUtf8("Confirmação"),
+                    {"Não", "Sim"}},
+        MessageCase{mtConfirmation,
+                    mbYes | mbNo,
+                    "Não",
+                    mrNo,
+                    QString::fromUtf8("Confirmação"),
+                    {"Não", "Sim"}},
+        MessageCase{mtError, mbOK, "OK", mrOk, "Erro", {"OK"}},
+        MessageCase{mtInformation, mbOK, "OK", mrOk, QString::fromUtf8("Informação"), {"OK"}},
+        MessageCase{
+            mtWarning, mbOK | mbCancel, "Cancelar", mrCancel, "Aviso", {"Cancelar", "OK"}}));
+
+TEST_F(QtDialogServiceTest, EscapeTakesCancelOrNo) {
+    whenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(service->MessageDlg("Cancelar operação?", mtConfirmation, mbYes | mbNo), mrNo);
+}
+
+TEST_F(QtDialogServiceTest, AnExceptionOfAUserActionIsShownInAnErrorBox) {
+    auto* button = make<TButton>(form, "btnFalha");
+    button->OnClick = [](TObject*) { throw Exception("Falhou"); };
+    showForm();
+    QString shown;
+    whenModal([&](QWidget* box) {
+        shown = static_cast<QMessageBox*>(box)->text();
+        pressButton(box, "OK");
+    });
+    click(button);
+    EXPECT_EQ(shown, "Falhou.");
+}
+
+TEST_F(QtDialogServiceTest, RunModalShowsTheFormInAModalDialogUntilItsLoopEnds) {
+    showForm();
+    auto* dialogForm = new TForm(&Application());
+    dialogForm->SetName("frmDialogo");
+    dialogForm->SetCaption("Dados para Emissão de NF");
+    dialogForm->SetBounds(0, 0, 300, 200);
+    auto* ok = make<TButton>(dialogForm, "btnOk");
+    ok->SetBounds(10, 10, 75, 25);
+    ok->SetModalResult(mrOk);
+    QString title;
+    bool modal = false;
+    whenModal([&](QWidget* window) {
+        auto* dialog = qobject_cast<QtModalDialog*>(window);
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        modal = dialog->isModal();
+        QWidget* button = dialog->FormView()->WidgetOf(ok);
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    });
+    EXPECT_EQ(dialogForm->ShowModal(), mrOk);
+    EXPECT_EQ(title, QString::fromUtf8("Dados para Emissão de NF"));
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(dialogForm->Visible());
+    QtFormView* dialogView = QtFormView::ViewOf(*dialogForm);
+    ASSERT_NE(dialogView, nullptr);
+    EXPECT_FALSE(dialogView->isVisible());
+    EXPECT_TRUE(dialogView->isWindow()) << "the view is given back after the run";
+}
+
+TEST_F(QtDialogServiceTest, TheModalWindowsCloseButtonIsTheFormsClose) {
+    auto* dialogForm = new TForm(&Application());
+    dialogForm->SetName("frmDialogo");
+    whenModal([](QWidget* window) { window->close(); });
+    EXPECT_EQ(dialogForm->ShowModal(), mrCancel);
+}
+
+LookupRequest branches(bool multiSelect) {
+    LookupRequest request;
+    request.title = "Filial";
+    request.columnTitles = QStringList({QString::fromUtf8("Código"), "Nome"});
+    request.rows = {
+        {"0001", "Matriz São Paulo"}, {"0002", "Filial Rio"}, {"0003", "Filial Recife"}};
+    request.multiSelect = multiSelect;
+    return request;
+}
+
+TEST_F(QtDialogServiceTest, TheLookupFiltersByTheSearchTextAndReturnsTheChosenRow) {
+    int shownRows = -1;
+    QString header;
+    whenModal([&](QWidget* window) {
+        auto* lookup = qobject_cast<QtLookupDialog*>(window);
+        ASSERT_NE(lookup, nullptr);
+        header = lookup->Table()->model()->headerData(0, Qt::Horizontal).toString();
+        QTest::keyClicks(lookup->SearchBox(), "rio");
+        shownRows = lookup->Table()->model()->rowCount();
+        pressButton(lookup, "OK");
+    });
+    const LookupResult result = service->ShowLookup(branches(false));
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(result.rows, std::vector<int>({1}));
+    EXPECT_EQ(shownRows, 1);
+    EXPECT_EQ(header, QString::fromUtf8("Código"));
+}
+
+TEST_F(QtDialogServiceTest, ADoubleClickChoosesARowAndCancelChoosesNothing) {
+    whenModal([](QWidget* window) {
+        auto* table = static_cast<QtLookupDialog*>(window)->Table();
+        const QRect row = table->visualRect(table->model()->index(2, 1));
+        doubleClick(table->viewport(), row.center());
+    });
+    EXPECT_EQ(service->ShowLookup(branches(false)).rows, std::vector<int>({2}));
+    whenModal([](QWidget* window) { pressButton(window, "Cancelar"); });
+    EXPECT_FALSE(service->ShowLookup(branches(false)).accepted);
+}
+
+TEST_F(QtDialogServiceTest, AMultipleLookupReturnsTheCheckedRows) {
+    whenModal([](QWidget* window) {
+        auto* table = static_cast<QtLookupDialog*>(window)->Table();
+        for (int row : {0, 2}) {
+            const QRect cell = table->visualRect(table->model()->index(row, 0));
+            doubleClick(table->viewport(), cell.center());
+        }
+        pressButton(window, "OK");
+    });
+    EXPECT_EQ(service->ShowLookup(branches(true)).rows, std::vector<int>({0, 2}));
+}
+
+TEST_F(QtDialogServiceTest, TheProgressWindowComesAndGoesOverTheForm) {
+    showForm();
+    service->ShowProgress(form, 1, "Atualizando dados no servidor");
+    QPointer<QtProgressWindow> progress = service->ProgressWindow();
+    ASSERT_FALSE(progress.isNull());
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->Text(), "Atualizando dados no servidor");
+    EXPECT_EQ(progress->Kind(), 1);
+    service->ShowProgress(form, 6, QString());
+    EXPECT_TRUE(progress.isNull()) << "a second animation replaces the first";
+    service->HideProgress();
+    EXPECT_EQ(service->ProgressWindow(), nullptr);
+}
+
+TEST_F(QtDialogServiceTest, TheCursorFollowsTheScreen) {
+    Screen().SetCursor(crHourGlass);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Screen().SetCursor(crDefault);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(QtDialogServiceTest, AServiceGoneLeavesNoCursorBehind) {
+    Screen().SetCursor(crHourGlass);
+    service.reset();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+} // namespace
