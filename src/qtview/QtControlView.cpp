@@ -214,8 +214,11 @@ void QtControlView::typeText(const QString& text) {
 void QtControlView::FocusArrived(QFocusEvent& event) {
     auto* win = dynamic_cast<TWinControl*>(m_control);
     const Qt::FocusReason reason = event.reason();
-    const bool byPerson = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-                          reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    // Tab and Backtab keys reach the model as keys, so a focus that arrives for a tab reason
+    // is Qt moving it by itself (the focused widget was hidden or destroyed, say the grid's
+    // editor while its dataset reloads): that is no move of the person's, and the Qt focus
+    // goes back to the model's control.
+    const bool byPerson = reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
     const TCustomForm* form = ParentForm();
     if (win && win != form && byPerson && form && form->FocusedControl() != win) {
         RunUserAction([win] { UserInput::Focus(*win); });

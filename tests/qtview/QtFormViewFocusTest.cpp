@@ -102,12 +102,17 @@ TEST_F(QtFormViewFocusTest, TabMovesTheModelsFocusAndQtFollows) {
     EXPECT_EQ(focused(), widgetOf(medFilial));
 }
 
-TEST_F(QtFormViewFocusTest, FocusGivenByTheWindowSystemIsAskedOfTheModel) {
-    edtOutro->OnEnter = [](TObject*) { Abort(); };
+TEST_F(QtFormViewFocusTest, FocusQtMovesByItselfGoesBackToTheModelsControl) {
     widgetOf(edtOutro)->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(form->FocusedControl(), edtOutro);
-    EXPECT_EQ(log.lines, QStringList({"medFilial.exit", "panFilial.exit"}));
-    EXPECT_EQ(focused(), widgetOf(edtOutro));
+    EXPECT_EQ(form->FocusedControl(), medFilial);
+    EXPECT_TRUE(log.lines.isEmpty());
+    EXPECT_EQ(focused(), widgetOf(medFilial));
+}
+
+TEST_F(QtFormViewFocusTest, HidingTheFocusedWidgetMovesNoModelFocus) {
+    widgetOf(medFilial)->hide();
+    EXPECT_EQ(form->FocusedControl(), medFilial);
+    EXPECT_TRUE(log.lines.isEmpty());
 }
 
 TEST_F(QtFormViewFocusTest, FocusTheModelRefusesReturnsToTheModelsControl) {
