@@ -253,8 +253,8 @@ void TDataSet::FreeFields() {
     m_defaultFields = false;
 }
 
-void TDataSet::ReadProperty(const FormDataProperty& property, FormDataContext& context) {
-    static const std::pair<const char*, TDataSetNotifyEvent TDataSet::*> events[] = {
+std::span<const TDataSet::EventMember> TDataSet::Events() {
+    static const EventMember events[] = {
         {"BeforeOpen", &TDataSet::BeforeOpen},     {"AfterOpen", &TDataSet::AfterOpen},
         {"BeforeClose", &TDataSet::BeforeClose},   {"AfterClose", &TDataSet::AfterClose},
         {"BeforeInsert", &TDataSet::BeforeInsert}, {"AfterInsert", &TDataSet::AfterInsert},
@@ -265,8 +265,12 @@ void TDataSet::ReadProperty(const FormDataProperty& property, FormDataContext& c
         {"BeforeScroll", &TDataSet::BeforeScroll}, {"AfterScroll", &TDataSet::AfterScroll},
         {"OnNewRecord", &TDataSet::OnNewRecord},
     };
+    return events;
+}
+
+void TDataSet::ReadProperty(const FormDataProperty& property, FormDataContext& context) {
     const QString& name = property.name;
-    for (const auto& [eventName, member] : events) {
+    for (const auto& [eventName, member] : Events()) {
         if (is(name, eventName)) {
             this->*member = context.Handler<void(TDataSet*)>(property.value.asIdentifier(name));
             return;

@@ -50,6 +50,7 @@
 
 #include <QVariant>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace ger {
@@ -159,6 +160,13 @@ public:
     TDataSetNotifyEvent BeforePost, AfterPost, BeforeCancel, AfterCancel;
     TDataSetNotifyEvent BeforeDelete, AfterDelete, BeforeScroll, AfterScroll;
     TDataSetNotifyEvent OnNewRecord;
+
+    // Every dataset event by its form data name, in declaration order.
+    struct EventMember {
+        const char* name;
+        TDataSetNotifyEvent TDataSet::*member;
+    };
+    static std::span<const EventMember> Events();
 
     void ReadProperty(const FormDataProperty& property, FormDataContext& context) override;
 

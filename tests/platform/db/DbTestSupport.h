@@ -53,18 +53,7 @@ struct EventLog {
     QStringList events;
 
     void Attach(TDataSet& ds) {
-        const std::pair<const char*, TDataSetNotifyEvent TDataSet::*> all[] = {
-            {"BeforeOpen", &TDataSet::BeforeOpen},     {"AfterOpen", &TDataSet::AfterOpen},
-            {"BeforeClose", &TDataSet::BeforeClose},   {"AfterClose", &TDataSet::AfterClose},
-            {"BeforeInsert", &TDataSet::BeforeInsert}, {"AfterInsert", &TDataSet::AfterInsert},
-            {"BeforeEdit", &TDataSet::BeforeEdit},     {"AfterEdit", &TDataSet::AfterEdit},
-            {"BeforePost", &TDataSet::BeforePost},     {"AfterPost", &TDataSet::AfterPost},
-            {"BeforeCancel", &TDataSet::BeforeCancel}, {"AfterCancel", &TDataSet::AfterCancel},
-            {"BeforeDelete", &TDataSet::BeforeDelete}, {"AfterDelete", &TDataSet::AfterDelete},
-            {"BeforeScroll", &TDataSet::BeforeScroll}, {"AfterScroll", &TDataSet::AfterScroll},
-            {"OnNewRecord", &TDataSet::OnNewRecord},
-        };
-        for (const auto& [name, member] : all) {
+        for (const auto& [name, member] : TDataSet::Events()) {
             const QString label = QString::fromLatin1(name);
             ds.*member = [this, label](TDataSet* d) {
                 events << label + QLatin1Char('@') + StateName(d->State());
