@@ -10,10 +10,29 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace ger {
 namespace {
+
+// Gives the activation back to the window that had it once a modal window has closed. Window
+// managers do that by themselves; without one (a bare X server, the offscreen platform) the
+// keyboard would go to no window at all.
+class ActivationReturn {
+public:
+    ActivationReturn()
+        : m_window(QApplication::activeWindow()) {}
+    ~ActivationReturn() {
+        if (m_window && m_window->isVisible() && !m_window->isActiveWindow())
+            m_window->activateWindow();
+    }
+    ActivationReturn(const ActivationReturn&) = delete;
+    ActivationReturn& operator=(const ActivationReturn&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+};
 
 QMessageBox::Icon iconOf(TMsgDlgType type) {
     switch (type) {
@@ -125,6 +144,7 @@ QString QtDialogService::TitleOf(TMsgDlgType type) {
 
 TModalResult QtDialogService::MessageDlg(const QString& text, TMsgDlgType type,
                                          TMsgDlgButtons buttons) {
+    const ActivationReturn activation;
     QList<TMsgDlgBtn> list = ButtonsOf(buttons);
     if (list.isEmpty())
         list.append(mbOK);
@@ -142,11 +162,13 @@ TModalResult QtDialogService::MessageDlg(const QString& text, TMsgDlgType type,
 }
 
 void QtDialogService::RunModal(TCustomForm& form) {
+    const ActivationReturn activation;
     QtModalDialog dialog(form, QApplication::activeWindow());
     dialog.Run();
 }
 
 LookupResult QtDialogService::ShowLookup(const LookupRequest& request) {
+    const ActivationReturn activation;
     QtLookupDialog dialog(request, QApplication::activeWindow());
     return dialog.Run();
 }

@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 
 namespace ger {
 namespace {
@@ -31,6 +32,11 @@ QtFormView::QtFormView(TCustomForm& form, QWidget* parent)
     , m_form(&form)
     , m_root(new QtContainerView(form, this)) {
     setFocusPolicy(Qt::NoFocus);
+    auto* frame = qobject_cast<QMdiSubWindow*>(parent);
+    if (frame) {
+        frame->setWidget(this);
+        followFrame();
+    }
     views().insert(&form, this);
     connect(&form, &TControl::destroying, this, &QtFormView::formDestroying);
     connect(&form, &TControl::boundsChanged, this, &QtFormView::syncGeometry);
@@ -40,6 +46,10 @@ QtFormView::QtFormView(TCustomForm& form, QWidget* parent)
     connect(&form, &TCustomForm::activated, this, &QtFormView::bringToFront);
     connect(&form, &TCustomForm::broughtToFront, this, &QtFormView::bringToFront);
     m_root->Start(nullptr);
+    if (frame) {
+        syncGeometry();
+        frame->adjustSize();
+    }
     SyncWindow();
 }
 
@@ -79,10 +89,13 @@ void QtFormView::formDestroying() {
     views().remove(m_form);
     m_root->Detach();
     m_form = nullptr;
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        frame->hide();
     hide();
-    deleteLater();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        frame->hide();
+        frame->deleteLater();
+    } else {
+        deleteLater();
+    }
 }
 
 void QtFormView::SyncWindow() {
@@ -146,12 +159,20 @@ void QtFormView::SyncFocus() {
 void QtFormView::bringToFront() {
     if (!m_form || !isVisible())
         return;
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && frame->mdiArea())
+    // While the MDI area is activating the frame (windowActivated runs inside that), asking it
+    // again would start the activation over, endlessly.
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (frame && frame->mdiArea() && !m_frameActivating)
         frame->mdiArea()->setActiveSubWindow(frame);
     window()->raise();
     if (!window()->isActiveWindow())
         window()->activateWindow();
     SyncFocus();
+}
+
+void QtFormView::frameActivated() {
+    const QScopedValueRollback<bool> activating(m_frameActivating, true);
+    windowActivated();
 }
 
 void QtFormView::windowActivated() {
@@ -184,9 +205,13 @@ void QtFormView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         windowActivated();
     if (event->type() == QEvent::ParentChange)
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            connect(frame, &QMdiSubWindow::aboutToActivate, this, &QtFormView::windowActivated,
-                    Qt::UniqueConnection);
+        followFrame();
+}
+
+void QtFormView::followFrame() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        connect(frame, &QMdiSubWindow::aboutToActivate, this, &QtFormView::frameActivated,
+                Qt::UniqueConnection);
 }
 
 void QtFormView::resizeEvent(QResizeEvent* event) {

@@ -9,8 +9,9 @@
 // itself when no control has it, so keys reach the form. Activating the window from the window
 // system activates the form in the model; closing it is the model's Close (UserInput::CloseForm),
 // which decides whether the window goes away; resizing it resizes the form, which realigns.
-// A view placed in a QMdiSubWindow (an MDI child of the host) shows and hides that frame with
-// the form, and the frame's activation and the form's follow each other the same way.
+// A view created in a QMdiSubWindow (an MDI child of the host) becomes the frame's widget, shows
+// and hides the frame with the form and takes it along when the form goes; the frame's
+// activation and the form's follow each other the same way.
 //
 // Life: one view per form (ViewOf finds it). The view deletes itself (later) once its form is
 // destroyed; code that keeps a pointer to it holds a QPointer.
@@ -59,12 +60,16 @@ protected:
 private:
     void formDestroying();
     void windowActivated();
+    void frameActivated();
+    // Follows the activation of the MDI frame the view is in, if any.
+    void followFrame();
     void bringToFront();
     void syncGeometry();
     void syncVisibility();
 
     TCustomForm* m_form;
     QtContainerView* m_root;
+    bool m_frameActivating = false;
 };
 
 } // namespace ger

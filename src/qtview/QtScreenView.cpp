@@ -25,10 +25,7 @@ void QtScreenView::follow(TCustomForm* form) {
 void QtScreenView::shown(TCustomForm* form) {
     if (form->IsModal() || QtFormView::ViewOf(*form))
         return;
-    auto* view = new QtFormView(*form);
-    if (m_placement)
-        m_placement(*view, *form);
-    view->SyncWindow();
+    new QtFormView(*form, m_placement ? m_placement(*form) : nullptr);
 }
 
 } // namespace ger

@@ -1,21 +1,25 @@
 #pragma once
 // QtScreenView: gives every form of the model's screen a window. When a form is shown for the
-// first time it gets its QtFormView; `placement` (when set) decides where the view goes (a host
-// puts its MDI children into its MDI area), otherwise the view is a top-level window. Modal
-// forms get theirs from QtDialogService::RunModal. Views delete themselves with their forms.
+// first time it gets its QtFormView, created inside the widget that `placement` gives for the
+// form (a host gives an MDI child a QMdiSubWindow already in its MDI area), or as a top-level
+// window when there is no placement or it gives null. The view is created in its place, never
+// shown elsewhere first: a top-level window shown and then taken into a frame would take the
+// activation, and the keyboard, from the main window. Modal forms get their windows from
+// QtDialogService::RunModal. Views delete themselves with their forms.
 
 #include <QObject>
 #include <functional>
 
+class QWidget;
+
 namespace ger {
 
-class QtFormView;
 class TCustomForm;
 
 class QtScreenView : public QObject {
     Q_OBJECT
 public:
-    using Placement = std::function<void(QtFormView& view, TCustomForm& form)>;
+    using Placement = std::function<QWidget*(TCustomForm& form)>;
 
     explicit QtScreenView(Placement placement = {}, QObject* parent = nullptr);
 

@@ -7,6 +7,7 @@
 #include "qtview/QtLookupDialog.h"
 #include "qtview/QtModalDialog.h"
 #include "qtview/QtProgressWindow.h"
+#include "support/qt/ModalWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,56 +15,20 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QTimer>
 #include <functional>
 
 using namespace ger;
 using namespace ger::qtviewtest;
+using ger::qttest::PressButton;
+using ger::qttest::WhenModal;
 
 namespace {
-
-// Runs `act` on the modal window once it is up (the dialogs run their own event loop). A
-// window that `act` should have closed but did not fails the test and is closed, so that the
-// test goes on instead of waiting for a person.
-void whenModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
-        if (!modal) {
-            ADD_FAILURE() << "no modal window is up";
-            return;
-        }
-        act(modal);
-        QTimer::singleShot(0, [modal] {
-            if (modal && modal->isVisible()) {
-                ADD_FAILURE() << "the window is still up";
-                modal->close();
-            }
-        });
-    });
-}
 
 // A person's double click: a click, then the second press that Qt reports as a double click.
 void doubleClick(QWidget* widget, QPoint at) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
     QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-}
-
-QPushButton* buttonWithText(QWidget* window, const QString& text) {
-    for (QPushButton* button : window->findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-
-// Presses the button of that text, or fails and closes the window so the test goes on.
-void pressButton(QWidget* window, const QString& text) {
-    if (QPushButton* button = buttonWithText(window, text)) {
-        button->click();
-        return;
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
-    window->close();
 }
 
 class QtDialogServiceTest : public QtViewTest {
@@ -96,14 +61,14 @@ TEST_P(QtMessageDlgTest, ShowsTheTextWithPortugueseButtonsAndReturnsTheChoice) {
     QString title;
     QString text;
     QStringList buttons;
-    whenModal([&](QWidget* window) {
+    WhenModal([&](QWidget* window) {
         auto* box = qobject_cast<QMessageBox*>(window);
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
         text = box->text();
         for (QAbstractButton* button : box->buttons())
             buttons.append(button->text());
-        pressButton(box, c.press);
+        PressButton(box, c.press);
     });
     const TModalResult result =
         service->MessageDlg(QString::fromUtf8("Confirma exclusão?"), c.type, c.buttons);
@@ -135,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
             mtWarning, mbOK | mbCancel, "Cancelar", mrCancel, "Aviso", {"Cancelar", "OK"}}));
 
 TEST_F(QtDialogServiceTest, EscapeTakesCancelOrNo) {
-    whenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    WhenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
     EXPECT_EQ(service->MessageDlg("Cancelar operação?", mtConfirmation, mbYes | mbNo), mrNo);
 }
 
@@ -144,12 +109,21 @@ TEST_F(QtDialogServiceTest, AnExceptionOfAUserActionIsShownInAnErrorBox) {
     button->OnClick = [](TObject*) { throw Exception("Falhou"); };
     showForm();
     QString shown;
-    whenModal([&](QWidget* box) {
+    WhenModal([&](QWidget* box) {
         shown = static_cast<QMessageBox*>(box)->text();
-        pressButton(box, "OK");
+        PressButton(box, "OK");
     });
     click(button);
     EXPECT_EQ(shown, "Falhou.");
+}
+
+TEST_F(QtDialogServiceTest, TheWindowActiveBeforeAMessageIsActiveAgainAfterIt) {
+    showForm();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+    WhenModal([](QWidget* box) { PressButton(box, "OK"); });
+    service->MessageDlg(QString::fromUtf8("Filial não cadastrada."), mtError, mbOK);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(view));
 }
 
 TEST_F(QtDialogServiceTest, RunModalShowsTheFormInAModalDialogUntilItsLoopEnds) {
@@ -163,7 +137,7 @@ TEST_F(QtDialogServiceTest, RunModalShowsTheFormInAModalDialogUntilItsLoopEnds) 
     ok->SetModalResult(mrOk);
     QString title;
     bool modal = false;
-    whenModal([&](QWidget* window) {
+    WhenModal([&](QWidget* window) {
         auto* dialog = qobject_cast<QtModalDialog*>(window);
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();
@@ -184,7 +158,7 @@ TEST_F(QtDialogServiceTest, RunModalShowsTheFormInAModalDialogUntilItsLoopEnds) 
 TEST_F(QtDialogServiceTest, TheModalWindowsCloseButtonIsTheFormsClose) {
     auto* dialogForm = new TForm(&Application());
     dialogForm->SetName("frmDialogo");
-    whenModal([](QWidget* window) { window->close(); });
+    WhenModal([](QWidget* window) { window->close(); });
     EXPECT_EQ(dialogForm->ShowModal(), mrCancel);
 }
 
@@ -201,13 +175,13 @@ LookupRequest branches(bool multiSelect) {
 TEST_F(QtDialogServiceTest, TheLookupFiltersByTheSearchTextAndReturnsTheChosenRow) {
     int shownRows = -1;
     QString header;
-    whenModal([&](QWidget* window) {
+    WhenModal([&](QWidget* window) {
         auto* lookup = qobject_cast<QtLookupDialog*>(window);
         ASSERT_NE(lookup, nullptr);
         header = lookup->Table()->model()->headerData(0, Qt::Horizontal).toString();
         QTest::keyClicks(lookup->SearchBox(), "rio");
         shownRows = lookup->Table()->model()->rowCount();
-        pressButton(lookup, "OK");
+        PressButton(lookup, "OK");
     });
     const LookupResult result = service->ShowLookup(branches(false));
     EXPECT_TRUE(result.accepted);
@@ -217,24 +191,24 @@ TEST_F(QtDialogServiceTest, TheLookupFiltersByTheSearchTextAndReturnsTheChosenRo
 }
 
 TEST_F(QtDialogServiceTest, ADoubleClickChoosesARowAndCancelChoosesNothing) {
-    whenModal([](QWidget* window) {
+    WhenModal([](QWidget* window) {
         auto* table = static_cast<QtLookupDialog*>(window)->Table();
         const QRect row = table->visualRect(table->model()->index(2, 1));
         doubleClick(table->viewport(), row.center());
     });
     EXPECT_EQ(service->ShowLookup(branches(false)).rows, std::vector<int>({2}));
-    whenModal([](QWidget* window) { pressButton(window, "Cancelar"); });
+    WhenModal([](QWidget* window) { PressButton(window, "Cancelar"); });
     EXPECT_FALSE(service->ShowLookup(branches(false)).accepted);
 }
 
 TEST_F(QtDialogServiceTest, AMultipleLookupReturnsTheCheckedRows) {
-    whenModal([](QWidget* window) {
+    WhenModal([](QWidget* window) {
         auto* table = static_cast<QtLookupDialog*>(window)->Table();
         for (int row : {0, 2}) {
             const QRect cell = table->visualRect(table->model()->index(row, 0));
             doubleClick(table->viewport(), cell.center());
         }
-        pressButton(window, "OK");
+        PressButton(window, "OK");
     });
     EXPECT_EQ(service->ShowLookup(branches(true)).rows, std::vector<int>({0, 2}));
 }

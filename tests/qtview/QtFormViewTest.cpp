@@ -110,7 +110,10 @@ TEST_F(QtFormViewTest, ActivatingAWindowActivatesItsForm) {
 
 TEST_F(QtFormViewTest, TheScreenViewGivesEveryShownFormAWindow) {
     QStringList placed;
-    QtScreenView screen([&](QtFormView&, TCustomForm& shown) { placed.append(shown.Name()); });
+    QtScreenView screen([&](TCustomForm& shown) -> QWidget* {
+        placed.append(shown.Name());
+        return nullptr;
+    });
     EXPECT_EQ(QtFormView::ViewOf(*form), nullptr);
     form->Show();
     QtFormView* created = QtFormView::ViewOf(*form);
@@ -125,9 +128,10 @@ TEST_F(QtFormViewTest, TheScreenViewGivesEveryShownFormAWindow) {
 
 TEST_F(QtFormViewTest, MdiChildrenFollowTheModelsActivationBothWays) {
     QMdiArea area;
-    QtScreenView screen([&](QtFormView& shown, TCustomForm&) { area.addSubWindow(&shown); });
+    QtScreenView screen([&](TCustomForm&) { return area.addSubWindow(new QMdiSubWindow); });
     area.show();
-    QApplication::setActiveWindow(&area);
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
     auto* second = new TForm(&Application());
     second->SetName("frmSegundo");
     second->SetFormStyle(fsMDIChild);
@@ -146,6 +150,8 @@ TEST_F(QtFormViewTest, MdiChildrenFollowTheModelsActivationBothWays) {
     EXPECT_EQ(Screen().ActiveForm(), second) << "the person activated the other child";
     second->Hide();
     EXPECT_FALSE(area.subWindowList().at(1)->isVisible());
+    ProcessPending();
+    EXPECT_EQ(QApplication::activeWindow(), &area) << "a child never was a window of its own";
 }
 
 TEST_F(QtFormViewTest, GlyphsAreDrawnWithTheirBottomLeftColourTransparent) {

@@ -6,12 +6,12 @@
 // Exit codes: 0 done; 1 a part could not start or a script error stopped the script; 2 a
 // command line, script file or script line that cannot be used.
 
-#include "host/app/HostWindowRuns.h"
 #include "host/core/HostExceptions.h"
 #include "host/core/HostOptions.h"
 #include "host/core/HostRuntime.h"
 #include "host/core/ModuleLibrary.h"
 #include "host/core/ScriptRun.h"
+#include "host/window/HostWindowRuns.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -1,8 +1,7 @@
-#include "host/app/HostMainWindow.h"
+#include "host/window/HostMainWindow.h"
 
 #include "host/core/HostRuntime.h"
 #include "platform/forms/TCustomForm.h"
-#include "qtview/QtFormView.h"
 #include "qtview/QtScreenView.h"
 
 #include <QAction>
@@ -32,19 +31,18 @@ HostMainWindow::HostMainWindow(HostRuntime& runtime, const QString& databasePath
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    m_screenView =
-        new QtScreenView([this](QtFormView& view, TCustomForm& form) { place(view, form); }, this);
+    m_screenView = new QtScreenView([this](TCustomForm& form) { return frameFor(form); }, this);
 }
 
-// An MDI child goes into the MDI area, in a frame that goes when its view goes (the view
-// deletes itself once the model form is destroyed).
-void HostMainWindow::place(QtFormView& view, TCustomForm& form) {
+// An MDI child's window goes into a frame in the MDI area; the view deletes the frame with
+// itself once the model form is destroyed. Other forms get windows of their own.
+QWidget* HostMainWindow::frameFor(TCustomForm& form) {
     if (form.FormStyle() != fsMDIChild)
-        return;
-    QMdiSubWindow* frame = m_mdi->addSubWindow(&view);
+        return nullptr;
+    auto* frame = new QMdiSubWindow;
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
-    connect(&view, &QObject::destroyed, frame, &QObject::deleteLater);
-    frame->adjustSize();
+    m_mdi->addSubWindow(frame);
+    return frame;
 }
 
 } // namespace ger

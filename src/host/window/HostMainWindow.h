@@ -13,7 +13,6 @@ class QMdiArea;
 namespace ger {
 
 class HostRuntime;
-class QtFormView;
 class QtScreenView;
 class TCustomForm;
 
@@ -25,7 +24,7 @@ public:
     QMdiArea* MdiArea() const { return m_mdi; }
 
 private:
-    void place(QtFormView& view, TCustomForm& form);
+    QWidget* frameFor(TCustomForm& form);
 
     HostRuntime& m_runtime;
     QMdiArea* m_mdi;

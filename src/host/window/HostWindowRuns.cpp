@@ -1,10 +1,10 @@
-#include "host/app/HostWindowRuns.h"
+#include "host/window/HostWindowRuns.h"
 
-#include "host/app/HostMainWindow.h"
 #include "host/core/HostOptions.h"
 #include "host/core/HostRuntime.h"
 #include "host/core/ModuleLibrary.h"
 #include "host/core/ScriptRun.h"
+#include "host/window/HostMainWindow.h"
 #include "platform/forms/ScriptedDialogs.h"
 #include "qtview/QtDialogService.h"
 #include "qtview/QtProgressWindow.h"
