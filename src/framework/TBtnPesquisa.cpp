@@ -2,12 +2,26 @@
 
 #include "framework/Lookup.h"
 #include "platform/core/ComponentRegistry.h"
+#include "platform/core/Exception.h"
 #include "platform/db/TDataSource.h"
 #include "platform/forms/PropertyReading.h"
 #include "platform/forms/TWinControl.h"
 
+#include <QFile>
+
 namespace ger {
 namespace {
+
+// Drawn by scripts/make-pictures.py --glyphs, embedded by the framework's CMakeLists.txt.
+const QString DefaultGlyphResource = QStringLiteral(":/glyphs/lookup.bmp");
+
+TBitmap loadDefaultGlyph() {
+    QFile file(DefaultGlyphResource);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EComponentError(
+            QStringLiteral("TBtnPesquisa: default glyph %1 not found").arg(DefaultGlyphResource));
+    return TBitmap::FromBmp(file.readAll());
+}
 
 const PropertyTable<TBtnPesquisa>& lookupProperties() {
     using B = TBtnPesquisa&;
@@ -38,6 +52,12 @@ const PropertyTable<TBtnPesquisa>& lookupProperties() {
 TBtnPesquisa::TBtnPesquisa(TComponent* AOwner)
     : TSpeedButton(AOwner) {
     SetFlat(true);
+    SetGlyph(DefaultGlyph());
+}
+
+const TBitmap& TBtnPesquisa::DefaultGlyph() {
+    static const TBitmap glyph = loadDefaultGlyph();
+    return glyph;
 }
 
 TWinControl* TBtnPesquisa::Associate() const {

@@ -19,6 +19,9 @@
 //
 // PesqChave (a search by key in the lookup window) is kept from form data; the lookup window
 // here always offers every visible column, so it changes nothing.
+//
+// Every lookup button of the framework shows the same magnifier, set by the constructor from
+// the framework's resources; a Glyph.Data in form data still replaces it.
 
 #include "platform/forms/TSpeedButton.h"
 
@@ -50,6 +53,10 @@ public:
 
     TBeforePesqEvent OnBeforePesq;
     TNotifyEvent OnAfterPesq;
+
+    // The magnifier every lookup button starts with: 16 x 16 on an olive ground, so that it
+    // draws transparent. Decoded once; EComponentError if the resource is missing.
+    static const TBitmap& DefaultGlyph();
 
     void Click() override;
 
