@@ -3,7 +3,8 @@
 #   ./run.sh                     with a display: the application server and the desktop host;
 #                                without one: the demo script's transcript and a screenshot
 #                                of the screen as the script leaves it
-#   ./run.sh --screenshot FILE   saves a screenshot of screen GER99500 to FILE and exits
+#   ./run.sh --screenshot FILE   saves a screenshot of screen GER99500 on demo branch 0001 to
+#                                FILE and exits
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -45,8 +46,9 @@ echo "Application server $listening (database $database)"
 host=("$bin/ger-host" --database "$database" --WebURL 127.0.0.1 --WebPort "$port")
 
 if [ -n "$screenshot" ]; then
-    QT_QPA_PLATFORM=offscreen "${host[@]}" --screenshot "$screenshot"
-    echo "Screenshot of GER99500 saved to $screenshot"
+    QT_QPA_PLATFORM=offscreen "${host[@]}" --script scripts/screenshot.script \
+        --screenshot "$screenshot"
+    echo "Screenshot of GER99500 on branch 0001 saved to $screenshot"
 elif [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     "${host[@]}"
 else

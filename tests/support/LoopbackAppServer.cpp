@@ -10,7 +10,7 @@
 
 namespace ger {
 
-LoopbackAppServer::LoopbackAppServer(SqlDialect dialect)
+LoopbackAppServer::LoopbackAppServer(SqlDialect dialect, DataModule dataModule)
     : m_previousSettings(std::make_unique<HostSettings>(HostSettings::Current())) {
     if (!m_directory.isValid())
         throw Exception(QStringLiteral("LoopbackAppServer: no temporary directory"));
@@ -24,7 +24,8 @@ LoopbackAppServer::LoopbackAppServer(SqlDialect dialect)
     settings.dialect = dialect;
     HostSettings::SetCurrent(settings);
     Start();
-    m_dataModule = std::make_unique<TdtmDBGeral>(nullptr, DatabasePath(), dialect);
+    if (dataModule == DataModule::Open)
+        m_dataModule = std::make_unique<TdtmDBGeral>(nullptr, DatabasePath(), dialect);
 }
 
 LoopbackAppServer::~LoopbackAppServer() {
@@ -96,7 +97,10 @@ void LoopbackAppServer::SetBranchSettings(bool singleBranch, const QString& bran
 }
 
 DatabaseConnection& LoopbackAppServer::Database() const {
-    return m_dataModule->Connection();
+    TdtmDBGeral* module = m_dataModule ? m_dataModule.get() : TdtmDBGeral::Instance();
+    if (!module)
+        throw Exception(QStringLiteral("LoopbackAppServer: no data module is open"));
+    return module->Connection();
 }
 
 QString LoopbackAppServer::Scalar(const QString& sql) const {

@@ -14,6 +14,9 @@
 //   server.Stop();            // the server goes away: the next remote call fails in transport
 //   server.Start();           // serving again, on a new port that WebPort follows
 //
+// A test that runs the real host (HostRuntime) passes DataModule::LeftToHost: the host opens
+// its own dtmDBGeral on DatabasePath(), one per process, and Database() uses that one.
+//
 // Database() is dtmDBGeral's connection, for checking what the server stored and for changing
 // the data behind a screen's back. Calls() lists the remote calls the server has answered, each
 // as the server received it, arguments by kind and value:
@@ -37,7 +40,10 @@ struct HostSettings;
 
 class LoopbackAppServer {
 public:
-    explicit LoopbackAppServer(SqlDialect dialect = SqlDialect::Oracle);
+    enum class DataModule { Open, LeftToHost };
+
+    explicit LoopbackAppServer(SqlDialect dialect = SqlDialect::Oracle,
+                               DataModule dataModule = DataModule::Open);
     ~LoopbackAppServer();
     LoopbackAppServer(const LoopbackAppServer&) = delete;
     LoopbackAppServer& operator=(const LoopbackAppServer&) = delete;

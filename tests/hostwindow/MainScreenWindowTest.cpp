@@ -1,0 +1,179 @@
+// Screen GER99500 in the host's real window, used with the keyboard and the mouse: the branch
+// typed or looked up, its check, the grid it fills, and a row's change written to the server.
+
+#include "HostWindowTest.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TStringField.h"
+#include "platform/forms/TCustomForm.h"
+#include "platform/forms/grid/TDBGrid.h"
+#include "qtview/QtDBGridView.h"
+#include "qtview/QtFormView.h"
+#include "qtview/QtLookupDialog.h"
+#include "support/qt/ModalWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <gmock/gmock.h>
+
+using namespace ger;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+constexpr int ColLiberado = 1;
+
+class MainScreenWindowTest : public HostWindowTest {
+protected:
+    QString BranchName(const QString& code) const {
+        return server->Scalar(
+            QStringLiteral("SELECT NMFILIAL FROM FILIAL WHERE CDFILIAL = '%1'").arg(code));
+    }
+    QString Stored(const QString& branch, const QString& type, const QString& column) const {
+        return server->Scalar(QStringLiteral("SELECT %1 FROM TIPOOPERFILIAL WHERE CDFILIAL = "
+                                             "'%2' AND CDTIPOOPER = '%3'")
+                                  .arg(column, branch, type));
+    }
+    QString EditText(const QString& name) const {
+        auto* edit = qobject_cast<QLineEdit*>(WidgetOf(name));
+        return edit ? edit->text() : QStringLiteral("<no line edit>");
+    }
+
+    // Opens the screen from the menu, types the branch where the focus is and leaves with Tab.
+    void OpenAndTypeBranch(const QString& branch) {
+        OpenFromMenu();
+        ASSERT_NE(ScreenView(), nullptr);
+        ASSERT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
+        Type(branch);
+        Press(Qt::Key_Tab);
+    }
+};
+
+TEST_F(MainScreenWindowTest, TheMenuOpensTheScreenInTheMdiAreaOnce) {
+    EXPECT_EQ(window->windowTitle(), "GER - empresa.db");
+    OpenFromMenu();
+    QtFormView* view = ScreenView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->windowTitle(), QString::fromUtf8("Tipo de Operação por Filial"));
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
+    OpenFromMenu();
+    EXPECT_EQ(window->MdiArea()->subWindowList().size(), 1) << "a second choice brings it back";
+}
+
+TEST_F(MainScreenWindowTest, EveryButtonOfTheToolbarShowsItsPictureAndHint) {
+    OpenFromMenu();
+    ASSERT_NE(ScreenView(), nullptr);
+    const QStringList shown = {"sbtImportExport", "btnAutomatico", "sbtCancel", "sbtHelp",
+                               "btpFilial"};
+    for (const QString& name : shown) {
+        auto* button = qobject_cast<QToolButton*>(WidgetOf(name));
+        ASSERT_NE(button, nullptr) << name.toStdString();
+        EXPECT_TRUE(button->isVisible()) << name.toStdString();
+        EXPECT_FALSE(button->icon().isNull()) << name.toStdString() << " has no picture";
+        EXPECT_FALSE(button->toolTip().isEmpty()) << name.toStdString() << " has no hint";
+        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << name.toStdString();
+    }
+}
+
+TEST_F(MainScreenWindowTest, TypingABranchAndLeavingTheEditFillsTheGrid) {
+    OpenAndTypeBranch(QStringLiteral("0001"));
+    EXPECT_EQ(EditText(QStringLiteral("edtNmFilial")), BranchName(QStringLiteral("0001")));
+    EXPECT_THAT(server->CallsOf(QStringLiteral("GetTpOperFil")),
+                ElementsAre("GetTpOperFil(\"0001\")"));
+    ASSERT_TRUE(BranchDataSet()->Active());
+    const QString types = server->Scalar(
+        QStringLiteral("SELECT COUNT(*) FROM TIPOOPERFILIAL WHERE CDFILIAL = '0001'"));
+    EXPECT_EQ(QString::number(Grid()->RowCount()), types);
+    EXPECT_EQ(Focused(), FocusWidgetOf(QStringLiteral("pgcTipoOperFili")))
+        << "the focus goes on to the next control of the tab order, the page control";
+    EXPECT_GE(RowOf(QStringLiteral("01")), 0);
+}
+
+TEST_F(MainScreenWindowTest, AFailedCheckShowsItsMessageAndKeepsTheFocusInTheEdit) {
+    OpenFromMenu();
+    ASSERT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
+    Type(QStringLiteral("9999"));
+    QString shown;
+    qttest::WhenModal([&shown](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        qttest::PressButton(box, QStringLiteral("OK"));
+    });
+    Press(Qt::Key_Tab);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the window is active again";
+    EXPECT_EQ(shown, QString::fromUtf8("Filial não cadastrada."));
+    EXPECT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
+    EXPECT_EQ(EditText(QStringLiteral("medFilial")), "9999");
+    EXPECT_FALSE(BranchDataSet()->Active()) << "no list was fetched";
+    EXPECT_THAT(server->CallsOf(QStringLiteral("GetTpOperFil")), IsEmpty());
+}
+
+TEST_F(MainScreenWindowTest, NaoInThePickListAndDownWriteTheRowToTheServer) {
+    OpenAndTypeBranch(QStringLiteral("0001"));
+    const int row = RowOf(QStringLiteral("01"));
+    ASSERT_GE(row, 0);
+    ASSERT_EQ(Stored("0001", "01", "IDLIBERADO"), "S");
+    const QString lancManual = Stored("0001", "01", "IDLANCMANUAL");
+    const QString endereco = Stored("0001", "01", "IDENDEMISTPOPFIL");
+    server->ClearCalls();
+
+    ClickCell(row, ColLiberado);
+    ClickCell(row, ColLiberado);
+    QtDBGridView* grid = GridView();
+    ASSERT_TRUE(grid->EditorButton()->isVisible()) << "the pick list's arrow";
+    QTest::mouseClick(grid->EditorButton(), Qt::LeftButton);
+    QListWidget* list = grid->PickList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2);
+    ASSERT_EQ(list->item(1)->text(), QString::fromUtf8("Não"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(grid->EditorWidget()->text(), QString::fromUtf8("Não"));
+    EXPECT_THAT(server->Calls(), IsEmpty()) << "nothing is written before the row is left";
+
+    QTest::keyClick(grid->EditorWidget(), Qt::Key_Down);
+    EXPECT_THAT(server->CallsOf(QStringLiteral("SetTpOperFil")),
+                ElementsAre(QStringLiteral("SetTpOperFil(\"01\", \"0001\", \"N\", \"%1\", \"%2\", "
+                                           "var \"\")")
+                                .arg(lancManual, endereco)));
+    EXPECT_EQ(Stored("0001", "01", "IDLIBERADO"), "N");
+    EXPECT_EQ(BranchDataSet()->State(), dsBrowse);
+    EXPECT_EQ(BranchDataSet()->ChangeCount(), 0) << "the reloaded list has no pending change";
+    EXPECT_EQ(Grid()->DisplayText(row, ColLiberado), QString::fromUtf8("Não"));
+    EXPECT_FALSE(dialogs->ProgressWindow()) << "the progress window went after the write";
+}
+
+TEST_F(MainScreenWindowTest, ABranchChosenInTheLookupIsLoadedWhenTheEditIsLeft) {
+    OpenAndTypeBranch(QStringLiteral("0001"));
+    ASSERT_TRUE(BranchDataSet()->Active());
+    server->ClearCalls();
+    qttest::WhenModal([](QWidget* modal) {
+        auto* lookup = qobject_cast<QtLookupDialog*>(modal);
+        ASSERT_NE(lookup, nullptr);
+        QTest::keyClicks(lookup->SearchBox(), "0101");
+        ASSERT_EQ(lookup->Table()->model()->rowCount(), 1);
+        qttest::PressButton(lookup, QStringLiteral("OK"));
+    });
+    QTest::mouseClick(WidgetOf(QStringLiteral("btpFilial")), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the window is active again";
+    EXPECT_EQ(EditText(QStringLiteral("medFilial")), "0101");
+    EXPECT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
+    EXPECT_FALSE(BranchDataSet()->Active()) << "entering the edit closed the old list";
+    EXPECT_THAT(server->Calls(), IsEmpty());
+
+    Press(Qt::Key_Tab);
+    EXPECT_THAT(server->CallsOf(QStringLiteral("GetTpOperFil")),
+                ElementsAre("GetTpOperFil(\"0101\")"));
+    EXPECT_EQ(EditText(QStringLiteral("edtNmFilial")), BranchName(QStringLiteral("0101")));
+    EXPECT_TRUE(BranchDataSet()->Active());
+}
+
+} // namespace
