@@ -36,9 +36,7 @@ protected:
             QStringLiteral("SELECT NMFILIAL FROM FILIAL WHERE CDFILIAL = '%1'").arg(code));
     }
     QString Stored(const QString& branch, const QString& type, const QString& column) const {
-        return server->Scalar(QStringLiteral("SELECT %1 FROM TIPOOPERFILIAL WHERE CDFILIAL = "
-                                             "'%2' AND CDTIPOOPER = '%3'")
-                                  .arg(column, branch, type));
+        return server->StoredBranchType(branch, type, column);
     }
     QString EditText(const QString& name) const {
         auto* edit = qobject_cast<QLineEdit*>(WidgetOf(name));
@@ -174,6 +172,25 @@ TEST_F(MainScreenWindowTest, ABranchChosenInTheLookupIsLoadedWhenTheEditIsLeft) 
                 ElementsAre("GetTpOperFil(\"0101\")"));
     EXPECT_EQ(EditText(QStringLiteral("edtNmFilial")), BranchName(QStringLiteral("0101")));
     EXPECT_TRUE(BranchDataSet()->Active());
+}
+
+TEST_F(MainScreenWindowTest, TheAutomaticRegistrationOpensAsAModalWindowAndClosesBackToTheScreen) {
+    OpenFromMenu();
+    ASSERT_NE(ScreenView(), nullptr);
+    QString title;
+    qttest::WhenModal([&title](QWidget* modal) {
+        title = modal->windowTitle();
+        auto* view = modal->findChild<QtFormView*>();
+        ASSERT_NE(view, nullptr);
+        auto* close =
+            dynamic_cast<TControl*>(view->Form()->FindComponent(QStringLiteral("sbtCancel")));
+        ASSERT_NE(close, nullptr);
+        QTest::mouseClick(view->WidgetOf(close), Qt::LeftButton);
+    });
+    QTest::mouseClick(WidgetOf(QStringLiteral("btnAutomatico")), Qt::LeftButton);
+    EXPECT_EQ(title, QString::fromUtf8("Cadastramento Automático de Tipo de Operação por Filial"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the window is active again";
+    EXPECT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
 }
 
 } // namespace

@@ -65,9 +65,7 @@ bool MainScreenTest::ClickCell(int row, int column) {
 
 QString MainScreenTest::Stored(const QString& branch, const QString& type,
                                const QString& column) const {
-    return server->Scalar(QStringLiteral("SELECT %1 FROM TIPOOPERFILIAL WHERE CDFILIAL = '%2' "
-                                         "AND CDTIPOOPER = '%3'")
-                              .arg(column, branch, type));
+    return server->StoredBranchType(branch, type, column);
 }
 
 } // namespace ger

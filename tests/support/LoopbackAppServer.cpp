@@ -111,6 +111,13 @@ QString LoopbackAppServer::Scalar(const QString& sql) const {
     return rows.rows().front().front().value_or(QString());
 }
 
+QString LoopbackAppServer::StoredBranchType(const QString& branch, const QString& type,
+                                            const QString& column) const {
+    return Scalar(QStringLiteral("SELECT %1 FROM TIPOOPERFILIAL WHERE CDFILIAL = '%2' "
+                                 "AND CDTIPOOPER = '%3'")
+                      .arg(column, branch, type));
+}
+
 qint64 LoopbackAppServer::Execute(const QString& sql) const {
     SqlStatement statement(Database(), sql);
     return statement.execute();

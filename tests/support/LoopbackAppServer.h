@@ -62,6 +62,9 @@ public:
     // The first value of the first row of `sql`, NULL read as empty.
     QString Scalar(const QString& sql) const;
     qint64 Execute(const QString& sql) const;
+    // A column of the branch's operation type as the server stored it (TIPOOPERFILIAL).
+    QString StoredBranchType(const QString& branch, const QString& type,
+                             const QString& column) const;
 
     // Every call answered so far, in order; CallsOf only those of one method.
     QStringList Calls() const;
