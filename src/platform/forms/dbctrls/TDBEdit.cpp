@@ -3,29 +3,11 @@
 #include "platform/core/ComponentRegistry.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TStringField.h"
-#include "platform/forms/PropertyReading.h"
+#include "platform/forms/dbctrls/DataControlProperties.h"
 
 #include <QScopedValueRollback>
 
 namespace ger {
-namespace {
-
-const PropertyTable<TDBEdit>& dbEditProperties() {
-    using T = TDBEdit&;
-    using P = const FormDataProperty&;
-    using C = FormDataContext&;
-    static const PropertyTable<TDBEdit> table{
-        {"datasource",
-         [](T t, P p, C c) {
-             ReadReference<TDataSource>(p, c, "data source",
-                                        [&t](TDataSource* source) { t.SetDataSource(source); });
-         }},
-        {"datafield", [](T t, P p, C) { t.SetDataField(ReadString(p)); }},
-    };
-    return table;
-}
-
-} // namespace
 
 TDBEdit::TDBEdit(TComponent* AOwner)
     : TCustomMaskEdit(AOwner) {
@@ -119,7 +101,7 @@ void TDBEdit::DefaultKeyPress(QChar& key) {
 }
 
 void TDBEdit::ReadProperty(const FormDataProperty& property, FormDataContext& context) {
-    if (!ReadFromTable(dbEditProperties(), *this, property, context))
+    if (!ReadFromTable(DataControlProperties<TDBEdit>(), *this, property, context))
         TCustomMaskEdit::ReadProperty(property, context);
 }
 

@@ -3,27 +3,9 @@
 #include "platform/core/ComponentRegistry.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
-#include "platform/forms/PropertyReading.h"
+#include "platform/forms/dbctrls/DataControlProperties.h"
 
 namespace ger {
-namespace {
-
-const PropertyTable<TDBText>& dbTextProperties() {
-    using T = TDBText&;
-    using P = const FormDataProperty&;
-    using C = FormDataContext&;
-    static const PropertyTable<TDBText> table{
-        {"datasource",
-         [](T t, P p, C c) {
-             ReadReference<TDataSource>(p, c, "data source",
-                                        [&t](TDataSource* source) { t.SetDataSource(source); });
-         }},
-        {"datafield", [](T t, P p, C) { t.SetDataField(ReadString(p)); }},
-    };
-    return table;
-}
-
-} // namespace
 
 TDBText::TDBText(TComponent* AOwner)
     : TLabel(AOwner) {
@@ -47,7 +29,7 @@ void TDBText::dataChange() {
 }
 
 void TDBText::ReadProperty(const FormDataProperty& property, FormDataContext& context) {
-    if (!ReadFromTable(dbTextProperties(), *this, property, context))
+    if (!ReadFromTable(DataControlProperties<TDBText>(), *this, property, context))
         TLabel::ReadProperty(property, context);
 }
 
