@@ -11,6 +11,7 @@
 #include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/dbctrls/TDBText.h"
+#include "platform/forms/formdata/LoadFormData.h"
 
 using namespace ger;
 using namespace ger::formstest;
@@ -126,6 +127,34 @@ TEST_F(DBEditTest, TheLabelShowsTheDisplayText) {
     EXPECT_EQ(label->Caption(), "12.ABC.345/01DE-35");
     label->SetDataField("NADA");
     EXPECT_EQ(label->Caption(), "");
+}
+
+using DataControlFormDataTest = FormsTest;
+
+TEST_F(DataControlFormDataTest, DataSourceAndDataFieldComeFromFormData) {
+    HandlerTable handlers;
+    LoadFormData(form, QStringLiteral(R"(object frmDados: TForm
+  object dbeNmFilial: TDBEdit
+    DataSource = dtsDados
+    DataField = 'NMFILIAL'
+  end
+  object dbtNmFilial: TDBText
+    DataSource = dtsDados
+    DataField = 'NMFILIAL'
+  end
+  object dtsDados: TDataSource
+    DataSet = cdsDados
+  end
+  object cdsDados: TClientDataSet
+  end
+end
+)"),
+                 QStringLiteral("dados.dfm"), handlers);
+    auto* cds = form->Find<TClientDataSet>("cdsDados");
+    ASSERT_NE(cds, nullptr);
+    cds->SetData(DataPacket{{{"NMFILIAL", 30}}, {{QString("Matriz")}}}.Encode());
+    EXPECT_EQ(form->Find<TDBEdit>("dbeNmFilial")->Text(), "Matriz");
+    EXPECT_EQ(form->Find<TDBText>("dbtNmFilial")->Caption(), "Matriz");
 }
 
 } // namespace
