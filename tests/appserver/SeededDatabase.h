@@ -5,6 +5,7 @@
 #include "appserver/database/DemoDatabase.h"
 #include "platform/sql/DatabaseConnection.h"
 #include "platform/sql/SqlStatement.h"
+#include "support/QtPrinters.h"
 
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
@@ -12,17 +13,6 @@
 #include <memory>
 #include <optional>
 #include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const std::optional<QString>& value, std::ostream* os) {
-    if (value)
-        PrintTo(*value, os);
-    else
-        *os << "NULL";
-}
 
 namespace ger {
 

@@ -7,17 +7,13 @@
 #include "platform/forms/ScriptedDialogs.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TScreen.h"
+#include "support/QtPrinters.h"
 
 #include <QString>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
 #include <utility>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace ger::fwtest {
 

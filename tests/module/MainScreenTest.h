@@ -7,19 +7,12 @@
 #include "module/Pkg_ger99500.h"
 #include "module/TfrmTpOperFil.h"
 #include "platform/forms/ScriptedUser.h"
+#include "support/QtPrinters.h"
 #include "support/ScreenTest.h"
 
 #include <QStringList>
 #include <memory>
 #include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '[' << list.join(QStringLiteral(" | ")).toStdString() << ']';
-}
 
 namespace ger {
 

@@ -4,16 +4,13 @@
 
 #include "appserver/ServerResult.h"
 #include "platform/db/DataPacket.h"
+#include "support/QtPrinters.h"
 #include "tools/call/CallCommand.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace ger;
-
-void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

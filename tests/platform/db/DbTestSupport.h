@@ -8,14 +8,10 @@
 #include "platform/db/DataPacket.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
+#include "support/QtPrinters.h"
 
 #include <QStringList>
 #include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace ger::test {
 

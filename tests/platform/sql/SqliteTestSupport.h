@@ -3,6 +3,7 @@
 
 #include "platform/sql/DatabaseConnection.h"
 #include "platform/sql/SqlStatement.h"
+#include "support/QtPrinters.h"
 
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
@@ -10,19 +11,6 @@
 #include <memory>
 #include <optional>
 #include <ostream>
-
-// Readable failure messages; gtest finds these by argument-dependent lookup (QString lives in
-// the global namespace).
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const std::optional<QString>& value, std::ostream* os) {
-    if (value)
-        PrintTo(*value, os);
-    else
-        *os << "NULL";
-}
 
 namespace ger {
 

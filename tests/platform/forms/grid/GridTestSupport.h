@@ -13,12 +13,9 @@
 #include "platform/forms/TEdit.h"
 #include "platform/forms/grid/TColumn.h"
 #include "platform/forms/grid/TDBGrid.h"
+#include "support/QtPrinters.h"
 
 #include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace ger::gridtest {
 
