@@ -12,7 +12,6 @@
 #include <QString>
 #include <gtest/gtest.h>
 #include <optional>
-#include <ostream>
 #include <utility>
 
 namespace ger::fwtest {

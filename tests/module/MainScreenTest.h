@@ -12,7 +12,6 @@
 
 #include <QStringList>
 #include <memory>
-#include <ostream>
 
 namespace ger {
 

@@ -11,7 +11,6 @@
 #include "support/QtPrinters.h"
 
 #include <QStringList>
-#include <ostream>
 
 namespace ger::test {
 

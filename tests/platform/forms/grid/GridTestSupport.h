@@ -15,8 +15,6 @@
 #include "platform/forms/grid/TDBGrid.h"
 #include "support/QtPrinters.h"
 
-#include <ostream>
-
 namespace ger::gridtest {
 
 using namespace ger::formstest;
