@@ -35,6 +35,8 @@ struct ComponentRegistrar {
 
 #define GER_REGISTER_COMPONENT(Class)                                                              \
     namespace {                                                                                    \
-    const ::ger::detail::ComponentRegistrar registrar_##Class(                                     \
-        QStringLiteral(#Class), [](::ger::TComponent* owner) { return new Class(owner); });       \
+    const ::ger::detail::ComponentRegistrar registrar_##Class(QStringLiteral(#Class),              \
+                                                              [](::ger::TComponent* owner) {       \
+                                                                  return new Class(owner);         \
+                                                              });                                  \
     }

@@ -9,6 +9,8 @@ Exception::Exception(QString message)
 EAbort::EAbort()
     : Exception(QStringLiteral("Operation aborted")) {}
 
-void Abort() { throw EAbort(); }
+void Abort() {
+    throw EAbort();
+}
 
 } // namespace ger

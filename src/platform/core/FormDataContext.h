@@ -23,8 +23,7 @@ public:
     // Calls `assign` with the component named `name` once every component exists.
     virtual void Reference(const QString& name, std::function<void(TComponent*)> assign) = 0;
 
-    template <class Signature>
-    std::function<Signature> Handler(const QString& name) const {
+    template <class Signature> std::function<Signature> Handler(const QString& name) const {
         return Handlers().get<Signature>(name);
     }
 };

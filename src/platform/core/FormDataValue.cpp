@@ -6,7 +6,8 @@ namespace ger {
 namespace {
 
 [[noreturn]] void wrongKind(const QString& property, const char* wanted) {
-    throw EFormDataError(QStringLiteral("Property %1: %2 expected").arg(property, QLatin1String(wanted)));
+    throw EFormDataError(
+        QStringLiteral("Property %1: %2 expected").arg(property, QLatin1String(wanted)));
 }
 
 } // namespace

@@ -21,8 +21,8 @@ TComponent::~TComponent() {
 }
 
 void TComponent::SetName(const QString& name) {
-    if (name.compare(m_name, Qt::CaseInsensitive) != 0 && m_owner && !name.isEmpty()
-        && m_owner->FindComponent(name))
+    if (name.compare(m_name, Qt::CaseInsensitive) != 0 && m_owner && !name.isEmpty() &&
+        m_owner->FindComponent(name))
         throw EComponentError(QStringLiteral("A component named %1 already exists").arg(name));
     m_name = name;
     setObjectName(name);
@@ -53,11 +53,14 @@ void TComponent::ReadProperty(const FormDataProperty& property, FormDataContext&
         m_tag = static_cast<int>(property.value.asInteger(property.name));
         return;
     }
-    throw EFormDataError(QStringLiteral("%1.%2 (%3): unknown property")
-                             .arg(m_name.isEmpty() ? ClassName() : m_name, property.name, ClassName()));
+    throw EFormDataError(
+        QStringLiteral("%1.%2 (%3): unknown property")
+            .arg(m_name.isEmpty() ? ClassName() : m_name, property.name, ClassName()));
 }
 
-void TComponent::insertComponent(TComponent* component) { m_components.push_back(component); }
+void TComponent::insertComponent(TComponent* component) {
+    m_components.push_back(component);
+}
 
 void TComponent::removeComponent(TComponent* component) {
     auto it = std::find(m_components.begin(), m_components.end(), component);

@@ -37,8 +37,7 @@ public:
     int ComponentCount() const { return static_cast<int>(m_components.size()); }
     TComponent* Components(int index) const { return m_components.at(static_cast<size_t>(index)); }
     TComponent* FindComponent(const QString& name) const;
-    template <class T>
-    T* Find(const QString& name) const {
+    template <class T> T* Find(const QString& name) const {
         return dynamic_cast<T*>(FindComponent(name));
     }
 

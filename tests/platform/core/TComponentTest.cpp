@@ -1,8 +1,9 @@
+#include "platform/core/TComponent.h"
+
 #include "platform/core/ComponentRegistry.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FormDataContext.h"
 #include "platform/core/HandlerTable.h"
-#include "platform/core/TComponent.h"
 
 #include <gtest/gtest.h>
 
