@@ -13,13 +13,13 @@
 // override cursor, the default cursor removes it.
 
 #include "platform/forms/IDialogService.h"
+#include "qtview/QtProgressWindow.h"
 
 #include <QPointer>
 #include <memory>
 
 namespace ger {
 
-class QtProgressWindow;
 class QtScreenCursor;
 
 class QtDialogService : public IDialogService {

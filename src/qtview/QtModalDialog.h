@@ -5,12 +5,13 @@
 // modalLoopEnded() (the model accepted a ModalResult) or is destroyed. The dialog never closes
 // by itself: its close button is the form's Close and its keys belong to the form.
 
+#include "qtview/QtFormView.h"
+
 #include <QDialog>
 #include <QPointer>
 
 namespace ger {
 
-class QtFormView;
 class TCustomForm;
 
 class QtModalDialog : public QDialog {
