@@ -32,10 +32,6 @@ QString FlagText(const TField* field) {
     return field->AsString() == QLatin1String("N") ? QStringLiteral("Não") : QStringLiteral("Sim");
 }
 
-bool IsEditing(const TDataSource* source) {
-    return source->State() == dsEdit || source->State() == dsInsert;
-}
-
 } // namespace
 
 void TfrmTpOperFil::cdsTpOperFilIDLIBERADOGetText(TField* Sender, QString& Text, bool) {
@@ -95,7 +91,7 @@ void TfrmTpOperFil::cdsTpOperFilBeforeDelete(TDataSet*) {
 }
 
 void TfrmTpOperFil::dtsTpOperFilStateChange(TObject*) {
-    sbtImportExport->SetEnabled(IsEditing(dtsTpOperFil));
+    sbtImportExport->SetEnabled(IsEditMode(dtsTpOperFil->State()));
 }
 
 void TfrmTpOperFil::btnAutomaticoClick(TObject*) {

@@ -26,14 +26,10 @@ namespace {
 constexpr int OperationTypeCodeWidth = 2;
 constexpr int ShowAviKindServer = 1;
 
-bool IsEditing(const TDataSet* dataSet) {
-    return dataSet->State() == dsEdit || dataSet->State() == dsInsert;
-}
-
 } // namespace
 
 TDataSet* TfrmTpOperFil::DataSetToConfirm() const {
-    if (IsEditing(cdsTpOperFil))
+    if (IsEditMode(cdsTpOperFil->State()))
         return cdsTpOperFil;
     return nullptr;
 }

@@ -15,6 +15,12 @@ class TField;
 
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
+// The platform's dsEditModes: the states in which the current record holds values not yet
+// posted.
+constexpr bool IsEditMode(TDataSetState state) {
+    return state == dsEdit || state == dsInsert;
+}
+
 // What a dataset tells its data sources, and they their links.
 enum class TDataEvent {
     deFieldChange,     // a field of the current record was assigned

@@ -69,8 +69,7 @@ void TDataLink::RecordChanged(TField*) {}
 
 void TDataLink::UpdateState() {
     SetActive(m_dataSource && m_dataSource->State() != dsInactive);
-    SetEditing(m_dataSource && !m_readOnly &&
-               (m_dataSource->State() == dsEdit || m_dataSource->State() == dsInsert));
+    SetEditing(m_dataSource && !m_readOnly && IsEditMode(m_dataSource->State()));
 }
 
 void TDataLink::SetActive(bool active) {

@@ -37,7 +37,7 @@ std::optional<QString> TDataSet::FieldValue(const TField* field) const {
     const int row = ReadRow();
     if (row < 0 || row >= DisplayRecordCount())
         return std::nullopt;
-    if ((m_state == dsEdit || m_state == dsInsert) && row == m_cursor)
+    if (IsEditMode(m_state) && row == m_cursor)
         return m_buffer[static_cast<size_t>(field->m_column)];
     return InternalGetValue(StoredIndex(row), field->m_column);
 }

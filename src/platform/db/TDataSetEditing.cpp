@@ -7,14 +7,6 @@
 
 namespace ger {
 
-namespace {
-
-bool isEditing(TDataSetState state) {
-    return state == dsEdit || state == dsInsert;
-}
-
-} // namespace
-
 void TDataSet::CheckCanModify(const QString& operation) const {
     if (!CanModify())
         Error(operation, QStringLiteral("Cannot modify a read-only dataset"));
@@ -23,7 +15,7 @@ void TDataSet::CheckCanModify(const QString& operation) const {
 void TDataSet::CheckBrowseMode() {
     CheckActive(QStringLiteral("CheckBrowseMode"));
     DataEvent(TDataEvent::deCheckBrowseMode);
-    if (!isEditing(m_state))
+    if (!IsEditMode(m_state))
         return;
     UpdateRecord();
     if (m_modified)
@@ -33,7 +25,7 @@ void TDataSet::CheckBrowseMode() {
 }
 
 void TDataSet::UpdateRecord() {
-    if (!isEditing(m_state))
+    if (!IsEditMode(m_state))
         Error(QStringLiteral("UpdateRecord"), QStringLiteral("Dataset not in edit or insert mode"));
     DataEvent(TDataEvent::deUpdateRecord);
 }
@@ -80,7 +72,7 @@ void TDataSet::FinishInsert() {
 }
 
 void TDataSet::Edit() {
-    if (isEditing(m_state))
+    if (IsEditMode(m_state))
         return;
     CheckActive(QStringLiteral("Edit"));
     if (InternalRecordCount() == 0) {
@@ -91,7 +83,7 @@ void TDataSet::Edit() {
     CheckCanModify(QStringLiteral("Edit"));
     DoEvent(BeforeEdit);
     CheckActive(QStringLiteral("Edit"));
-    if (isEditing(m_state) || m_cursor < 0)
+    if (IsEditMode(m_state) || m_cursor < 0)
         return;
     const int columns = InternalColumnCount();
     m_buffer.assign(static_cast<size_t>(columns), std::nullopt);
@@ -114,12 +106,12 @@ void TDataSet::CheckRequiredFields() {
 
 void TDataSet::Post() {
     CheckActive(QStringLiteral("Post"));
-    if (!isEditing(m_state))
+    if (!IsEditMode(m_state))
         Error(QStringLiteral("Post"), QStringLiteral("Dataset not in edit or insert mode"));
     UpdateRecord();
     DataEvent(TDataEvent::deCheckBrowseMode);
     DoEvent(BeforePost);
-    if (!isEditing(m_state))
+    if (!IsEditMode(m_state))
         return;
     CheckRequiredFields();
     if (m_state == dsInsert)
@@ -133,11 +125,11 @@ void TDataSet::Post() {
 }
 
 void TDataSet::Cancel() {
-    if (!isEditing(m_state))
+    if (!IsEditMode(m_state))
         return;
     DataEvent(TDataEvent::deCheckBrowseMode);
     DoEvent(BeforeCancel);
-    if (!isEditing(m_state))
+    if (!IsEditMode(m_state))
         return;
     if (m_state == dsInsert)
         m_cursor = m_cursorBeforeInsert;
@@ -173,7 +165,7 @@ void TDataSet::Delete() {
 
 void TDataSet::SetFieldValue(TField* field, std::optional<QString> value,
                              const QString& operation) {
-    if (!isEditing(m_state))
+    if (!IsEditMode(m_state))
         field->Error(operation, QStringLiteral("Dataset not in edit or insert mode"));
     if (m_readRow >= 0 && m_readRow != m_cursor)
         field->Error(operation,
@@ -191,11 +183,11 @@ void TDataSet::SetFieldValue(TField* field, std::optional<QString> value,
         try {
             field->OnValidate(field);
         } catch (...) {
-            if (isEditing(m_state) && column < m_buffer.size())
+            if (IsEditMode(m_state) && column < m_buffer.size())
                 m_buffer[column] = std::move(previous);
             throw;
         }
-        if (!isEditing(m_state))
+        if (!IsEditMode(m_state))
             return;
     }
     m_buffer[column] = std::move(value);

@@ -280,7 +280,7 @@ TEST_F(GridEditingTest, AnInsertIntoAnEmptyGridKeepsTheEditorOnTheFocusedColumn)
     cds->EmptyDataSet();
     ASSERT_TRUE(user().Focus("edtOutro"));
     dts->OnStateChange = [this](TObject*) {
-        const bool editing = cds->State() == dsInsert || cds->State() == dsEdit;
+        const bool editing = IsEditMode(cds->State());
         grid->Columns()[1]->SetButtonStyle(editing ? cbsEllipsis : cbsNone);
     };
     cds->FieldByName("IDLIBERADO")->FocusControl();
