@@ -4,23 +4,26 @@
 // with its cancel button, the data area, their handlers and the construction protocol of a
 // screen derived from them. It has no form data of its own; each base form has one file.
 //
-// Construction protocol of a screen, shown for TfrmTpoper on TfrmRotiGeral:
+// Construction protocol of a screen, shown for TfrmTpoper on TfrmRotiGeral. Its components and
+// handlers are named in its form data only: the build writes the rest from Cli_ger99501.dfm
+// (ger_form_class in cmake/FormData.cmake; tools/formgen/FormClassWriter.h):
+//
+//   #include "module/TfrmTpoper_form.h"                             // generated
 //
 //   class TfrmTpoper : public TfrmRotiGeral {
+//       GER_FORM_DATA(TfrmTpoper);        // ClassName, a member per component and handler of
+//                                         // the form data, LoadScreenForm, BindComponents
 //   public:
 //       explicit TfrmTpoper(TComponent* AOwner)
 //           : TfrmRotiGeral(AOwner, DerivedScreen) {                // the base loads nothing
-//           HandlerTable handlers = BaseHandlers();                 // base handlers first
-//           AddHandler(handlers, "FormCreate", &TfrmTpoper::FormCreate);  // replaces the base's
-//           AddHandler(handlers, "btnInsEstClick", &TfrmTpoper::btnInsEstClick);
-//           LoadScreen({":/forms/Cli_ger99501.dfm"}, handlers);     // base file + own, ONE load
-//       }
-//       QString ClassName() const override { return QStringLiteral("TfrmTpoper"); }
-//       void FormCreate(TObject* Sender) {
-//           TfrmRotiGeral::FormCreate(Sender);                      // the base's first
-//           ...
+//           LoadScreenForm();       // base file + own as ONE load, base handlers + own
 //       }
 //   };
+//
+//   void TfrmTpoper::FormCreate(TObject* Sender) {                  // in a handler file
+//       TfrmRotiGeral::FormCreate(Sender);                          // the base's first
+//       ...
+//   }
 //   auto* frmTpoper = new TfrmTpoper(&Application());
 //   frmTpoper->AfterConstruction();                                 // OnCreate, then Show if
 //                                                                   // declared visible
@@ -34,8 +37,8 @@
 // screen passes its intermediate class names as `baseClasses`.
 //
 // Handlers of the base: FormCreate (OnCreate), FormClose (OnClose), sbtCancelClick,
-// sbtHelpClick. A screen that declares its own FormCreate or FormClose registers it under the
-// same name after BaseHandlers() and calls the base method itself.
+// sbtHelpClick. A handler the screen's own file names is the screen's method: a screen whose
+// file names FormCreate or FormClose replaces the base's and calls the base method itself.
 //
 // Behaviour of the base:
 //   FormCreate      makes every button of the toolbar and of the help panel show its hint, the
@@ -62,6 +65,10 @@ class TGroupBox;
 class TLabel;
 class TMessages;
 class TPanel;
+
+// The generated part of a screen class's body (see the construction protocol above); access
+// is public after it.
+#define GER_FORM_DATA(Class) Class##_FORM_DATA
 
 struct DerivedScreenTag {};
 // Passed to a base form's constructor by a derived screen, which then loads the files itself.

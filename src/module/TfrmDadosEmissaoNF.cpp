@@ -6,9 +6,7 @@ namespace ger {
 
 TfrmDadosEmissaoNF::TfrmDadosEmissaoNF(TComponent* AOwner)
     : TfrmRotiGeral(AOwner, DerivedScreen) {
-    HandlerTable handlers = BaseHandlers();
-    AddHandler(handlers, QStringLiteral("FormClose"), &TfrmDadosEmissaoNF::FormClose);
-    LoadScreen({QStringLiteral(":/forms/Cli_ger99502.dfm")}, handlers);
+    LoadScreenForm();
 }
 
 // A dialog destroyed without closing (by the module's Finalize, or with the application) must

@@ -8,17 +8,16 @@
 
 #include "framework/TfrmRotiGeral.h"
 #include "module/ModuleExport.h"
+#include "module/TfrmDadosEmissaoNF_form.h"
 
 namespace ger {
 
 class GER_MODULE_EXPORT TfrmDadosEmissaoNF : public TfrmRotiGeral {
+    GER_FORM_DATA(TfrmDadosEmissaoNF);
+
 public:
     explicit TfrmDadosEmissaoNF(TComponent* AOwner);
     ~TfrmDadosEmissaoNF() override;
-
-    QString ClassName() const override { return QStringLiteral("TfrmDadosEmissaoNF"); }
-
-    void FormClose(TObject* Sender, TCloseAction& Action);
 };
 
 } // namespace ger

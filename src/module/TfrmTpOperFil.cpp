@@ -32,7 +32,7 @@ constexpr int CancelTopClientPage = 123;
 
 TfrmTpOperFil::TfrmTpOperFil(TComponent* AOwner)
     : TfrmPadrImportExport(AOwner, DerivedScreen) {
-    LoadScreen({QStringLiteral(":/forms/Cli_ger99500.dfm")}, Handlers());
+    LoadScreenForm();
 }
 
 // Closing the screen releases it (the base form's FormClose); the unit must then forget it, or
@@ -42,75 +42,6 @@ TfrmTpOperFil::~TfrmTpOperFil() {
         return;
     Cli_ger99500::frmTpOperFil = nullptr;
     Cli_ger99500::boIdCriado = false;
-}
-
-HandlerTable TfrmTpOperFil::Handlers() {
-    using F = TfrmTpOperFil;
-    HandlerTable h = BaseHandlers();
-    AddHandler(h, QStringLiteral("FormCreate"), &F::FormCreate);
-    AddHandler(h, QStringLiteral("FormShow"), &F::FormShow);
-    AddHandler(h, QStringLiteral("FormActivate"), &F::FormActivate);
-    AddHandler(h, QStringLiteral("netTpOperFilBeforeConnect"), &F::netTpOperFilBeforeConnect);
-    AddHandler(h, QStringLiteral("pgcTipoOperFiliChange"), &F::pgcTipoOperFiliChange);
-    AddHandler(h, QStringLiteral("medFilialEnter"), &F::medFilialEnter);
-    AddHandler(h, QStringLiteral("medFilialChange"), &F::medFilialChange);
-    AddHandler(h, QStringLiteral("medFilialExit"), &F::medFilialExit);
-    AddHandler(h, QStringLiteral("panFilialExit"), &F::panFilialExit);
-    AddHandler(h, QStringLiteral("btpFilialBeforePesq"), &F::btpFilialBeforePesq);
-    AddHandler(h, QStringLiteral("btpFilialAfterPesq"), &F::btpFilialAfterPesq);
-    AddHandler(h, QStringLiteral("cdsTpOperFilIDLIBERADOGetText"),
-               &F::cdsTpOperFilIDLIBERADOGetText);
-    AddHandler(h, QStringLiteral("cdsTpOperFilIDLANCMANUALGetText"),
-               &F::cdsTpOperFilIDLANCMANUALGetText);
-    AddHandler(h, QStringLiteral("dbgPadraoColEnter"), &F::dbgPadraoColEnter);
-    AddHandler(h, QStringLiteral("dbgPadraoDrawColumnCell"), &F::dbgPadraoDrawColumnCell);
-    AddHandler(h, QStringLiteral("dbgPadraoDblClick"), &F::dbgPadraoDblClick);
-    AddHandler(h, QStringLiteral("dbgPadraoKeyDown"), &F::dbgPadraoKeyDown);
-    AddHandler(h, QStringLiteral("cdsTpOperFilBeforeInsert"), &F::cdsTpOperFilBeforeInsert);
-    AddHandler(h, QStringLiteral("cdsTpOperFilBeforeDelete"), &F::cdsTpOperFilBeforeDelete);
-    AddHandler(h, QStringLiteral("cdsTpOperFilAfterPost"), &F::cdsTpOperFilAfterPost);
-    AddHandler(h, QStringLiteral("dtsTpOperFilStateChange"), &F::dtsTpOperFilStateChange);
-    AddHandler(h, QStringLiteral("sbtImportExportClick"), &F::sbtImportExportClick);
-    AddHandler(h, QStringLiteral("btnAutomaticoClick"), &F::btnAutomaticoClick);
-    return h;
-}
-
-void TfrmTpOperFil::BindComponents() {
-    TfrmPadrImportExport::BindComponents();
-    panFilial = Bind<TPanel>(QStringLiteral("panFilial"));
-    lblFilial = Bind<TLabel>(QStringLiteral("lblFilial"));
-    medFilial = Bind<TMaskEdit>(QStringLiteral("medFilial"));
-    btpFilial = Bind<TBtnPesquisa>(QStringLiteral("btpFilial"));
-    edtNmFilial = Bind<TEdit>(QStringLiteral("edtNmFilial"));
-    panTpOper = Bind<TPanel>(QStringLiteral("panTpOper"));
-    pgcTipoOperFili = Bind<TPageControl>(QStringLiteral("pgcTipoOperFili"));
-    tshTipoOperFili = Bind<TTabSheet>(QStringLiteral("tshTipoOperFili"));
-    tshTipoOperCli = Bind<TTabSheet>(QStringLiteral("tshTipoOperCli"));
-    dbgPadrao = Bind<TDBGrid>(QStringLiteral("dbgPadrao"));
-    btnAutomatico = Bind<TButtonFlat>(QStringLiteral("btnAutomatico"));
-    sbtIncluir = Bind<TButtonFlat>(QStringLiteral("sbtIncluir"));
-    sbtExcluir = Bind<TButtonFlat>(QStringLiteral("sbtExcluir"));
-    sbtCancelar = Bind<TButtonFlat>(QStringLiteral("sbtCancelar"));
-    imgEndeNaoSele = Bind<TImage>(QStringLiteral("imgEndeNaoSele"));
-    imgEndeSele = Bind<TImage>(QStringLiteral("imgEndeSele"));
-    netTpOperFil = Bind<TNetConnection>(QStringLiteral("netTpOperFil"));
-    cdsTpOperFil = Bind<TClientDataSet>(QStringLiteral("cdsTpOperFil"));
-    cdsTpOperFilOPERACAO = Bind<TStringField>(QStringLiteral("cdsTpOperFilOPERACAO"));
-    cdsTpOperFilIDLIBERADO = Bind<TStringField>(QStringLiteral("cdsTpOperFilIDLIBERADO"));
-    cdsTpOperFilIDLANCMANUAL = Bind<TStringField>(QStringLiteral("cdsTpOperFilIDLANCMANUAL"));
-    cdsTpOperFilCDFILIAL = Bind<TStringField>(QStringLiteral("cdsTpOperFilCDFILIAL"));
-    cdsTpOperFilCDTIPOOPER = Bind<TStringField>(QStringLiteral("cdsTpOperFilCDTIPOOPER"));
-    cdsTpOperFilIDENDEMISTPOPFIL =
-        Bind<TStringField>(QStringLiteral("cdsTpOperFilIDENDEMISTPOPFIL"));
-    dtsTpOperFil = Bind<TDataSource>(QStringLiteral("dtsTpOperFil"));
-    qryFilial = Bind<TADOIBQuery>(QStringLiteral("qryFilial"));
-    qryFilialCDFILIAL = Bind<TADOIBStringField>(QStringLiteral("qryFilialCDFILIAL"));
-    qryFilialNMFILIAL = Bind<TADOIBStringField>(QStringLiteral("qryFilialNMFILIAL"));
-    qryFilialCDEMPRESA = Bind<TADOIBStringField>(QStringLiteral("qryFilialCDEMPRESA"));
-    qryFilialCDINSCESTA = Bind<TADOIBStringField>(QStringLiteral("qryFilialCDINSCESTA"));
-    qryFilialCDINSCMUNI = Bind<TADOIBStringField>(QStringLiteral("qryFilialCDINSCMUNI"));
-    qryFilialCDSERIE = Bind<TADOIBStringField>(QStringLiteral("qryFilialCDSERIE"));
-    dtsFilial = Bind<TDataSource>(QStringLiteral("dtsFilial"));
 }
 
 void TfrmTpOperFil::FormCreate(TObject* Sender) {

@@ -6,9 +6,7 @@ namespace ger {
 
 TfrmTpoper::TfrmTpoper(TComponent* AOwner)
     : TfrmRotiGeral(AOwner, DerivedScreen) {
-    HandlerTable handlers = BaseHandlers();
-    AddHandler(handlers, QStringLiteral("FormCreate"), &TfrmTpoper::FormCreate);
-    LoadScreen({QStringLiteral(":/forms/Cli_ger99501.dfm")}, handlers);
+    LoadScreenForm();
 }
 
 // The unit's variable must never name a destroyed screen: the module's Finalize looks for the

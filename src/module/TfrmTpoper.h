@@ -9,17 +9,16 @@
 
 #include "framework/TfrmRotiGeral.h"
 #include "module/ModuleExport.h"
+#include "module/TfrmTpoper_form.h"
 
 namespace ger {
 
 class GER_MODULE_EXPORT TfrmTpoper : public TfrmRotiGeral {
+    GER_FORM_DATA(TfrmTpoper);
+
 public:
     explicit TfrmTpoper(TComponent* AOwner);
     ~TfrmTpoper() override;
-
-    QString ClassName() const override { return QStringLiteral("TfrmTpoper"); }
-
-    void FormCreate(TObject* Sender);
 };
 
 } // namespace ger

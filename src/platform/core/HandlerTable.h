@@ -17,15 +17,23 @@
 
 namespace ger {
 
+// The function type of an event member: EventSignature<TNotifyEvent>::type is void(TObject*).
+template <class Event> struct EventSignature;
+template <class Signature> struct EventSignature<std::function<Signature>> {
+    using type = Signature;
+};
+
+// Declares a handler method with its event's signature, taken from the event member itself:
+//   EventHandler<decltype(TWinControl::OnExit)> medFilialExit;   // void medFilialExit(TObject*)
+template <class Event> using EventHandler = typename EventSignature<Event>::type;
+
 class HandlerTable {
 public:
-    template <class Signature>
-    void add(const QString& name, std::function<Signature> handler) {
+    template <class Signature> void add(const QString& name, std::function<Signature> handler) {
         m_handlers.insert(name.toLower(), Entry{name, std::any(std::move(handler))});
     }
 
-    template <class Signature>
-    std::function<Signature> get(const QString& name) const {
+    template <class Signature> std::function<Signature> get(const QString& name) const {
         auto it = m_handlers.constFind(name.toLower());
         if (it == m_handlers.constEnd())
             throw EFormDataError(QStringLiteral("Unknown event handler '%1'").arg(name));

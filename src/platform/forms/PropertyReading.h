@@ -53,11 +53,6 @@ E ReadEnum(const FormDataProperty& property, std::initializer_list<EnumName<E>> 
     return EnumFromIdent<E>(property.name, property.value.asIdentifier(property.name), names);
 }
 
-template <class F> struct EventSignature;
-template <class Signature> struct EventSignature<std::function<Signature>> {
-    using type = Signature;
-};
-
 // `OnExit = medFilialExit`: the handler of that name, with the event's signature.
 template <class Event> Event ReadEvent(const FormDataProperty& property, FormDataContext& context) {
     return context.Handler<typename EventSignature<Event>::type>(

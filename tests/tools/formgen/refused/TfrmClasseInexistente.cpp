@@ -1,0 +1,8 @@
+#include "TfrmClasseInexistente.h"
+
+#include "platform/db/TClientDataSet.h"
+#include "platform/forms/TEdit.h"
+
+namespace ger {
+
+} // namespace ger

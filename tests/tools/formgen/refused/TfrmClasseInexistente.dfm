@@ -1,0 +1,4 @@
+inherited frmClasseInexistente: TfrmClasseInexistente
+  object edtNome: TEditar
+  end
+end

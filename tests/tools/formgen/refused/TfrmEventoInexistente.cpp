@@ -1,0 +1,10 @@
+#include "TfrmEventoInexistente.h"
+
+#include "platform/db/TClientDataSet.h"
+#include "platform/forms/TEdit.h"
+
+namespace ger {
+
+void TfrmEventoInexistente::lblNomeExit(TObject*) {}
+
+} // namespace ger

@@ -1,0 +1,5 @@
+inherited frmEventoInexistente: TfrmEventoInexistente
+  object lblNome: TLabel
+    OnExit = lblNomeExit
+  end
+end

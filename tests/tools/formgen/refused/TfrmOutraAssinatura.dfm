@@ -1,0 +1,5 @@
+inherited frmOutraAssinatura: TfrmOutraAssinatura
+  object edtNome: TEdit
+    OnExit = edtNomeExit
+  end
+end

@@ -1,0 +1,4 @@
+inherited frmOutraClasse: TfrmOutraClasse
+  object edtNome: TLabel
+  end
+end

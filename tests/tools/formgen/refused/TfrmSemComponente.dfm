@@ -1,0 +1,4 @@
+inherited frmSemComponente: TfrmSemComponente
+  object edtNome: TEdit
+  end
+end

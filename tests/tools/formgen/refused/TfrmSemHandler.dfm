@@ -1,0 +1,5 @@
+inherited frmSemHandler: TfrmSemHandler
+  object edtNome: TEdit
+    OnExit = edtNomeExit
+  end
+end
