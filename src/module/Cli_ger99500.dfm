@@ -425,4 +425,177 @@ inherited frmTpOperFil: TfrmTpOperFil
     Left = 492
     Top = 8
   end
+  object qryCliente: TADOIBQuery
+    CursorLocation = clUseClient
+    CursorType = ctKeyset
+    LockType = ltReadOnly
+    CacheSize = 1
+    MaxRecords = 0
+    Parameters = <
+      item
+        Name = 'P_NRINSJURCLIE'
+        DataType = ftString
+        Size = -1
+        Value = Null
+      end
+      item
+        Name = 'P_TODOS'
+        DataType = ftString
+        Size = -1
+        Value = Null
+      end>
+    SQL_ORACLE.Strings = (
+      'SELECT'
+      '   C.CDCLIENTE, C.IDTPIJURCLIE, C.NRINSJURCLIE, C.NMRAZSOCCLIE, C.NMFANTCLIE'
+      'FROM CLIENTE C'
+      'WHERE'
+      '   (C.NRINSJURCLIE = :P_NRINSJURCLIE OR (:P_TODOS = ''T''))'
+      'ORDER BY NRINSJURCLIE')
+    SQL_MSSQL.Strings = (
+      'SELECT C.CDCLIENTE, C.IDTPIJURCLIE, C.NRINSJURCLIE, C.NMRAZSOCCLIE, C.NMFANTCLIE'
+      '  FROM CLIENTE C'
+      ' WHERE(C.NRINSJURCLIE = :P_NRINSJURCLIE OR (:P_TODOS = ''T''))'
+      'ORDER BY NRINSJURCLIE')
+    SQL_IB.Strings = (
+      'SELECT CDCLIENTE, IDTPIJURCLIE, NRINSJURCLIE, NMRAZSOCCLIE, NMFANTCLIE'
+      'FROM CLIENTE, PARAM(:P_NRINSJURCLIE) P_NRINSJURCLIE'
+      'WHERE ((NRINSJURCLIE = P_NRINSJURCLIE.PARAM) OR (:P_TODOS = ''T''))'
+      'ORDER BY NRINSJURCLIE')
+    Left = 524
+    Top = 40
+    object qryClienteCDCLIENTE: TADOIBStringField
+      FieldName = 'CDCLIENTE'
+      Visible = False
+      Size = 21
+    end
+    object qryClienteNMRAZSOCCLIE: TADOIBStringField
+      DisplayLabel = 'Razão Social'
+      FieldName = 'NMRAZSOCCLIE'
+      Size = 50
+    end
+    object qryClienteNRINSJURCLIE: TADOIBStringField
+      DisplayLabel = 'Inscrição'
+      FieldName = 'NRINSJURCLIE'
+    end
+    object qryClienteNMFANTCLIE: TADOIBStringField
+      DisplayLabel = 'Nome Fantasia'
+      FieldName = 'NMFANTCLIE'
+      Size = 50
+    end
+  end
+  object dtsCliente: TDataSource
+    DataSet = qryCliente
+    Left = 492
+    Top = 40
+  end
+  object qryCli: TADOIBQuery
+    CursorLocation = clUseClient
+    CursorType = ctKeyset
+    LockType = ltReadOnly
+    CacheSize = 1
+    MaxRecords = 0
+    Parameters = <
+      item
+        Name = 'P_NRINSJURCLIE'
+        DataType = ftString
+        Size = -1
+        Value = Null
+      end>
+    SQL_ORACLE.Strings = (
+      'SELECT CDCLIENTE, IDTPIJURCLIE, NRINSJURCLIE, NMRAZSOCCLIE, NMFANTCLIE'
+      'FROM CLIENTE'
+      'WHERE NRINSJURCLIE = NVL(:P_NRINSJURCLIE, NRINSJURCLIE)'
+      'ORDER BY NRINSJURCLIE')
+    SQL_MSSQL.Strings = (
+      'SELECT CDCLIENTE, IDTPIJURCLIE, NRINSJURCLIE, NMRAZSOCCLIE, NMFANTCLIE'
+      'FROM CLIENTE'
+      'WHERE NRINSJURCLIE = ISNULL(:P_NRINSJURCLIE, NRINSJURCLIE)'
+      'ORDER BY NRINSJURCLIE')
+    SQL_IB.Strings = (
+      'SELECT CDCLIENTE, NRINSJURCLIE, NMRAZSOCCLIE, NMFANTCLIE'
+      'FROM CLIENTE, PARAM(:P_NRINSJURCLIE) P1'
+      'WHERE NRINSJURCLIE = NVLSTR(P1.PARAM, NRINSJURCLIE)'
+      'ORDER BY NRINSJURCLIE')
+    Left = 524
+    Top = 72
+    object qryCliCDCLIENTE: TADOIBStringField
+      FieldName = 'CDCLIENTE'
+      Visible = False
+      Size = 21
+    end
+    object qryCliNRINSJURCLIE: TADOIBStringField
+      DisplayLabel = 'Inscrição'
+      FieldName = 'NRINSJURCLIE'
+      Size = 30
+    end
+    object qryCliNMRAZSOCCLIE: TADOIBStringField
+      DisplayLabel = 'Razão Social'
+      FieldName = 'NMRAZSOCCLIE'
+      Size = 50
+    end
+    object qryCliNMFANTCLIE: TADOIBStringField
+      DisplayLabel = 'Nome Fantasia'
+      FieldName = 'NMFANTCLIE'
+      Size = 50
+    end
+  end
+  object dtsCli: TDataSource
+    DataSet = qryCli
+    Left = 492
+    Top = 72
+  end
+  object qryTipoOperacao: TADOIBQuery
+    CursorLocation = clUseClient
+    CursorType = ctKeyset
+    LockType = ltReadOnly
+    CacheSize = 1
+    MaxRecords = 0
+    Parameters = <
+      item
+        Name = 'P_IDENTRSAIDOP'
+        DataType = ftString
+        Size = -1
+        Value = Null
+      end
+      item
+        Name = 'P_CDTIPOOPER'
+        DataType = ftString
+        Size = -1
+        Value = Null
+      end
+      item
+        Name = 'P_TCDTIPOOPER'
+        DataType = ftString
+        Size = -1
+        Value = Null
+      end>
+    SQL.Strings = (
+      'SELECT IDENTRSAIDOP, CDTIPOOPER, NMTIPOOPER'
+      '  FROM TIPOOPERAC'
+      ' WHERE (IDENTRSAIDOP = :P_IDENTRSAIDOP)'
+      '   AND (CDTIPOOPER  = :P_CDTIPOOPER OR :P_TCDTIPOOPER = ''T'')'
+      'ORDER BY CDTIPOOPER')
+    Left = 524
+    Top = 104
+    object qryTipoOperacaoCDTIPOOPER: TADOIBStringField
+      DisplayLabel = 'Código'
+      FieldName = 'CDTIPOOPER'
+      Size = 2
+    end
+    object qryTipoOperacaoNMTIPOOPER: TADOIBStringField
+      DisplayLabel = 'Descrição'
+      FieldName = 'NMTIPOOPER'
+      Size = 30
+    end
+    object qryTipoOperacaoIDENTRSAIDOP: TADOIBStringField
+      FieldName = 'IDENTRSAIDOP'
+      Visible = False
+      Size = 1
+    end
+  end
+  object dtsTipoOperacao: TDataSource
+    DataSet = qryTipoOperacao
+    Left = 492
+    Top = 104
+  end
 end

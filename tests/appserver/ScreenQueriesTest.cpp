@@ -1,6 +1,10 @@
-#include "ScreenQueryTexts.h"
+// Every query text of the screens, read from their form data, run under each dialect on the
+// demo database against a plain reference statement.
+
 #include "SeededDatabase.h"
 #include "platform/sql/SqlText.h"
+#include "platform/sql/TADOIBQuery.h"
+#include "support/ScreenFormQueries.h"
 
 #include <stdexcept>
 #include <tuple>
@@ -8,7 +12,6 @@
 #include <vector>
 
 using namespace ger;
-namespace sq = ger::screen_queries;
 
 namespace {
 
@@ -17,11 +20,27 @@ struct Binding {
     QVariant value; // a null QVariant: the parameter cleared
 };
 
+const char kMainScreen[] = "src/module/Cli_ger99500.dfm";
+const char kBulkScreen[] = "src/module/Cli_ger99501.dfm";
+const char kIssuingDataScreen[] = "src/module/Cli_ger99502.dfm";
+
+// A query of a screen's form data: the file and the query's name.
+struct ScreenQuery {
+    const char* form;
+    const char* query;
+};
+
+// The texts of the query as its screen's form data declares them.
+DialectTexts TextsOf(const ScreenQuery& query) {
+    const ScreenFormQueries form(QString::fromLatin1(query.form));
+    return form.Query(QString::fromLatin1(query.query))->Texts();
+}
+
 // One query as a screen opens it: its texts, the parameters the screen sets, and a plain
 // reference statement on the tables that states which rows must come back.
 struct QueryScenario {
     const char* name;
-    DialectTexts (*texts)();
+    ScreenQuery query;
     std::vector<Binding> bindings;
     QStringList columns; // compared; selected by every dialect's text
     const char* reference;
@@ -35,92 +54,92 @@ QString S(const char* text) {
 const std::vector<QueryScenario>& Scenarios() {
     static const std::vector<QueryScenario> scenarios{
         {"BranchLookupListsAllBranches",
-         sq::TpOperFil_qryFilial,
+         {kMainScreen, "qryFilial"},
          {{"P_CDFILIAL", S("")}, {"P_TCDFILIAL", S("T")}},
          {"CDFILIAL", "NMFILIAL", "CDEMPRESA", "CDINSCESTA", "CDINSCMUNI", "CDSERIE"},
          "SELECT CDFILIAL, NMFILIAL, CDEMPRESA, CDINSCESTA, CDINSCMUNI, CDSERIE "
          "FROM FILIAL ORDER BY CDFILIAL",
          6},
         {"BranchCheckFindsTheTypedBranch",
-         sq::TpOperFil_qryFilial,
+         {kMainScreen, "qryFilial"},
          {{"P_CDFILIAL", S("0101")}, {"P_TCDFILIAL", S("")}},
          {"CDFILIAL", "NMFILIAL", "CDEMPRESA", "CDINSCESTA", "CDINSCMUNI", "CDSERIE"},
          "SELECT CDFILIAL, NMFILIAL, CDEMPRESA, CDINSCESTA, CDINSCMUNI, CDSERIE "
          "FROM FILIAL WHERE CDFILIAL = '0101'",
          1},
         {"BranchCheckOfUnknownBranchFindsNone",
-         sq::TpOperFil_qryFilial,
+         {kMainScreen, "qryFilial"},
          {{"P_CDFILIAL", S("0999")}, {"P_TCDFILIAL", S("")}},
          {"CDFILIAL"},
          "SELECT CDFILIAL FROM FILIAL WHERE CDFILIAL = '0999'",
          0},
         {"ClientCheckFindsTheTypedCnpj",
-         sq::TpOperFil_qryCliente,
+         {kMainScreen, "qryCliente"},
          {{"P_NRINSJURCLIE", S("83646835000140")}},
          {"CDCLIENTE", "IDTPIJURCLIE", "NRINSJURCLIE", "NMRAZSOCCLIE", "NMFANTCLIE"},
          "SELECT CDCLIENTE, IDTPIJURCLIE, NRINSJURCLIE, NMRAZSOCCLIE, NMFANTCLIE "
          "FROM CLIENTE WHERE NRINSJURCLIE = '83646835000140'",
          1},
         {"ClientCheckFindsAnAlphanumericCnpj",
-         sq::TpOperFil_qryCliente,
+         {kMainScreen, "qryCliente"},
          {{"P_NRINSJURCLIE", S("7UUG46LD000166")}},
          {"CDCLIENTE", "NRINSJURCLIE", "NMRAZSOCCLIE", "NMFANTCLIE"},
          "SELECT CDCLIENTE, NRINSJURCLIE, NMRAZSOCCLIE, NMFANTCLIE "
          "FROM CLIENTE WHERE NRINSJURCLIE = '7UUG46LD000166'",
          1},
         {"ClientCheckFindsTheTypedCpf",
-         sq::TpOperFil_qryCliente,
+         {kMainScreen, "qryCliente"},
          {{"P_NRINSJURCLIE", S("92090028068")}},
          {"CDCLIENTE", "NRINSJURCLIE", "NMRAZSOCCLIE", "NMFANTCLIE"},
          "SELECT CDCLIENTE, NRINSJURCLIE, NMRAZSOCCLIE, NMFANTCLIE "
          "FROM CLIENTE WHERE NRINSJURCLIE = '92090028068'",
          1},
         {"ClientCheckOfUnknownNumberFindsNone",
-         sq::TpOperFil_qryCliente,
+         {kMainScreen, "qryCliente"},
          {{"P_NRINSJURCLIE", S("11222333000181")}},
          {"CDCLIENTE"},
          "SELECT CDCLIENTE FROM CLIENTE WHERE NRINSJURCLIE = '11222333000181'",
          0},
         {"ClientLookupWithClearedParameterListsEveryClientWithANumber",
-         sq::TpOperFil_qryCli,
+         {kMainScreen, "qryCli"},
          {{"P_NRINSJURCLIE", QVariant()}},
          {"CDCLIENTE", "NRINSJURCLIE", "NMRAZSOCCLIE", "NMFANTCLIE"},
          "SELECT CDCLIENTE, NRINSJURCLIE, NMRAZSOCCLIE, NMFANTCLIE FROM CLIENTE "
          "WHERE NRINSJURCLIE IS NOT NULL ORDER BY NRINSJURCLIE",
          50},
         {"OperationTypeLookupListsEveryTypeOfferedToClients",
-         sq::TpOperFil_qryTipoOperacao,
+         {kMainScreen, "qryTipoOperacao"},
          {{"P_IDENTRSAIDOP", S("S")}, {"P_CDTIPOOPER", QVariant()}, {"P_TCDTIPOOPER", S("T")}},
          {"IDENTRSAIDOP", "CDTIPOOPER", "NMTIPOOPER"},
          "SELECT IDENTRSAIDOP, CDTIPOOPER, NMTIPOOPER FROM TIPOOPERAC "
          "WHERE IDENTRSAIDOP = 'S' ORDER BY CDTIPOOPER",
          30},
         {"OperationTypeCheckFindsTheAdjustedCode",
-         sq::TpOperFil_qryTipoOperacao,
+         {kMainScreen, "qryTipoOperacao"},
          {{"P_IDENTRSAIDOP", S("S")}, {"P_CDTIPOOPER", S("05")}, {"P_TCDTIPOOPER", S("")}},
          {"IDENTRSAIDOP", "CDTIPOOPER", "NMTIPOOPER"},
          "SELECT IDENTRSAIDOP, CDTIPOOPER, NMTIPOOPER FROM TIPOOPERAC WHERE CDTIPOOPER = '05'",
          1},
         {"OperationTypeCheckRefusesTypeNotOfferedToClients",
-         sq::TpOperFil_qryTipoOperacao,
+         {kMainScreen, "qryTipoOperacao"},
          {{"P_IDENTRSAIDOP", S("S")}, {"P_CDTIPOOPER", S("30")}, {"P_TCDTIPOOPER", S("")}},
          {"CDTIPOOPER"},
          "SELECT CDTIPOOPER FROM TIPOOPERAC WHERE CDTIPOOPER = '30' AND IDENTRSAIDOP = 'S'",
          0},
         {"StateRegistrationsAllInOrder",
-         sq::Tpoper_qryInscEst,
+         {kBulkScreen, "qryInscEst"},
          {},
          {"CDINSCESTA", "IDMARCADO"},
          "SELECT CDINSCESTA, '' AS IDMARCADO FROM INSCRESTAD ORDER BY CDINSCESTA",
          8},
         {"BulkBranchesOfEveryStateRegistration",
-         sq::Tpoper_qryFilial,
+         {kBulkScreen, "qryFilial"},
          {{"P_CDINSCESTA", QVariant()}, {"P_TCDINSCESTA", S("T")}},
          {"CDFILIAL", "NMFILIAL", "IDMARCADO"},
          "SELECT CDFILIAL, NMFILIAL, ' ' AS IDMARCADO FROM FILIAL ORDER BY CDFILIAL",
          6},
         {"BulkBranchesOfListedStateRegistrationsOnly",
-         sq::Tpoper_qryFilial,
+         {kBulkScreen, "qryFilial"},
          {{"P_CDINSCESTA", S("'110042490114','0623079040081','535371658110'")},
           {"P_TCDINSCESTA", QVariant()}},
          {"CDFILIAL", "NMFILIAL", "IDMARCADO"},
@@ -129,26 +148,26 @@ const std::vector<QueryScenario>& Scenarios() {
          "ORDER BY CDFILIAL",
          2},
         {"BulkOperationTypesInUseAndOffered",
-         sq::Tpoper_qryTpOper,
+         {kBulkScreen, "qryTpOper"},
          {},
          {"CDTIPOOPER", "NMTIPOOPER", "IDMARCADO"},
          "SELECT CDTIPOOPER, NMTIPOOPER, '' AS IDMARCADO FROM TIPOOPERAC "
          "WHERE IDUTILOPER = 'S' AND IDENTRSAIDOP = 'S' ORDER BY CDTIPOOPER",
          25},
         {"MunicipalLookupListsTheCompanysRegistrations",
-         sq::DadosEmissaoNF_qryInscMunicip,
+         {kIssuingDataScreen, "qryInscMunicip"},
          {{"P_CDEMPRESA", S("01")}, {"P_CDINSCMUNI", S("")}, {"P_TCDINSCMUNI", S("T")}},
          {"CDINSCMUNI"},
          "SELECT CDINSCMUNI FROM INSCRMUNICIP WHERE CDEMPRESA = '01' ORDER BY CDINSCMUNI",
          2},
         {"MunicipalCheckFindsTheTypedRegistration",
-         sq::DadosEmissaoNF_qryInscMunicip,
+         {kIssuingDataScreen, "qryInscMunicip"},
          {{"P_CDEMPRESA", S("01")}, {"P_CDINSCMUNI", S("04567890")}, {"P_TCDINSCMUNI", S("")}},
          {"CDINSCMUNI"},
          "SELECT CDINSCMUNI FROM INSCRMUNICIP WHERE CDEMPRESA = '01' AND CDINSCMUNI = '04567890'",
          1},
         {"MunicipalCheckRefusesAnotherCompanysRegistration",
-         sq::DadosEmissaoNF_qryInscMunicip,
+         {kIssuingDataScreen, "qryInscMunicip"},
          {{"P_CDEMPRESA", S("01")}, {"P_CDINSCMUNI", S("5214789")}, {"P_TCDINSCMUNI", S("")}},
          {"CDINSCMUNI"},
          "SELECT CDINSCMUNI FROM INSCRMUNICIP WHERE CDEMPRESA = '01' AND CDINSCMUNI = '5214789'",
@@ -167,7 +186,7 @@ const QueryScenario& ScenarioNamed(const char* name) {
 
 std::vector<SqlRow> RunScreenQuery(DatabaseConnection& connection, const QueryScenario& scenario,
                                    SqlDialect dialect) {
-    const DialectTexts texts = scenario.texts();
+    const DialectTexts texts = TextsOf(scenario.query);
     SqlStatement statement(connection, SqlText::FromLines(SelectDialectText(texts, dialect)));
     for (const Binding& binding : scenario.bindings)
         statement.bind(QString::fromLatin1(binding.name), binding.value);
@@ -249,7 +268,7 @@ TEST_F(ScreenQueriesTest, BulkBranchListMatchesExactlyTheBranchesOfTheChosenRegi
     ASSERT_GE(branches.rowCount(), 6);
     for (const SqlRow& branch : branches.rows()) {
         QueryScenario one{"one",
-                          sq::Tpoper_qryFilial,
+                          {kBulkScreen, "qryFilial"},
                           {{"P_CDINSCESTA", QStringLiteral("'%1'").arg(*branch.at(1))},
                            {"P_TCDINSCESTA", QVariant()}},
                           {"CDFILIAL"},

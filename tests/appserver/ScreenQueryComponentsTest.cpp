@@ -1,142 +1,35 @@
 // The screens' queries as their form data declare them, loaded into TADOIBQuery components and
 // opened through them on the demo database under each dialect.
 
-#include "ScreenQueryTexts.h"
 #include "SeededDatabase.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
 #include "platform/forms/formdata/LoadFormData.h"
 #include "platform/sql/DatabaseSession.h"
 #include "platform/sql/TADOIBQuery.h"
+#include "support/QtPrinters.h"
+#include "support/ScreenFormQueries.h"
 
 using namespace ger;
-namespace sq = ger::screen_queries;
 
 namespace {
 
-const char kFormData[] = R"(object frmTpOperFil: TfrmTpOperFil
-  object qryFilial: TADOIBQuery
-    CursorLocation = clUseClient
-    CursorType = ctKeyset
-    LockType = ltReadOnly
-    CacheSize = 1
-    MaxRecords = 0
-    ParamCheck = True
-    Prepared = False
-    Parameters = <
-      item
-        Name = 'P_CDFILIAL'
-        DataType = ftString
-        Size = -1
-        Value = Null
-      end
-      item
-        Name = 'P_TCDFILIAL'
-        DataType = ftString
-      end>
-    SQL_ORACLE.Strings = (
-      'SELECT'
-      '   A.CDFILIAL, A.NMFILIAL,'
-      '   A.CDEMPRESA, A.CDINSCESTA, A.CDINSCMUNI,'
-      '   A.CDSERIE'
-      'FROM FILIAL A'
-      'WHERE'
-      '   (A.CDFILIAL = :P_CDFILIAL OR :P_TCDFILIAL = '#39'T'#39')'
-      'ORDER BY 1'
-      ' '
-      ' ')
-    SQL_MSSQL.Strings = (
-      'SELECT'
-      '   A.CDFILIAL, A.NMFILIAL,'
-      '   A.CDEMPRESA, A.CDINSCESTA, A.CDINSCMUNI,'
-      '   A.CDSERIE'
-      'FROM FILIAL A'
-      'WHERE'
-      '   (A.CDFILIAL = :P_CDFILIAL OR :P_TCDFILIAL = '#39'T'#39')'
-      'ORDER BY 1'
-      ' '
-      ' ')
-    SQL_IB.Strings = (
-      'SELECT'
-      '   A.CDFILIAL, A.NMFILIAL,'
-      '   A.CDEMPRESA, A.CDINSCESTA, A.CDINSCMUNI,'
-      '   A.CDSERIE'
-      'FROM FILIAL A'
-      'WHERE'
-      '   (A.CDFILIAL = :P_CDFILIAL OR :P_TCDFILIAL = '#39'T'#39')'
-      'ORDER BY 1'
-      ' '
-      ' '
-      ' ')
-    Left = 456
-    Top = 8
-    object qryFilialCDFILIAL: TADOIBStringField
-      DisplayLabel = 'C'#243'digo'
-      FieldName = 'CDFILIAL'
-      Required = True
-      Size = 4
-    end
-    object qryFilialNMFILIAL: TADOIBStringField
-      DisplayLabel = 'Nome'
-      FieldName = 'NMFILIAL'
-      Size = 30
-    end
-    object qryFilialCDEMPRESA: TADOIBStringField
-      FieldName = 'CDEMPRESA'
-      Visible = False
-      Size = 2
-    end
-    object qryFilialCDINSCESTA: TADOIBStringField
-      FieldName = 'CDINSCESTA'
-      Visible = False
-      Size = 16
-    end
-    object qryFilialCDINSCMUNI: TADOIBStringField
-      FieldName = 'CDINSCMUNI'
-      Visible = False
-      Size = 16
-    end
-    object qryFilialCDSERIE: TADOIBStringField
-      FieldName = 'CDSERIE'
-      Visible = False
-      Size = 5
-    end
-  end
-  object dtsFilial: TDataSource
-    DataSet = qryFilial
-  end
-  object qryInscMunicip: TADOIBQuery
-    SQL.Strings = (
-      'SELECT'
-      '   CDINSCMUNI'
-      'FROM'
-      '   INSCRMUNICIP'
-      'WHERE'
-      '   (CDEMPRESA  = :P_CDEMPRESA) AND'
-      '   ((CDINSCMUNI = :P_CDINSCMUNI) OR ('#39'T'#39' = :P_TCDINSCMUNI))'
-      'ORDER BY'
-      '   CDINSCMUNI')
-    object qryInscMunicipCDINSCMUNI: TADOIBStringField
-      DisplayLabel = 'C'#243'digo'
-      FieldName = 'CDINSCMUNI'
-      Origin = 'INSCRMUNICIP.CDINSCMUNI'
-      Size = 16
-    end
-  end
-end
-)";
+const char kMainScreen[] = "src/module/Cli_ger99500.dfm";
+const char kBulkScreen[] = "src/module/Cli_ger99501.dfm";
+const char kIssuingDataScreen[] = "src/module/Cli_ger99502.dfm";
+
+// The lines of a text property ("SQL_IB.Strings") of a block as the file writes them.
+QStringList LinesInFile(const FormDataObject& block, const char* property) {
+    for (const FormDataProperty& p : block.properties)
+        if (p.name.compare(QLatin1String(property), Qt::CaseInsensitive) == 0)
+            return p.value.items;
+    return {};
+}
 
 class ScreenQueryComponentsTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { SeededDatabase::SetUp(); }
     static void TearDownTestSuite() { SeededDatabase::TearDown(); }
-
-    void SetUp() override {
-        LoadFormData(&form, QString::fromUtf8(kFormData), "queries.dfm", handlers,
-                     {"TfrmTpOperFil"});
-    }
-
-    TADOIBQuery* Query(const QString& name) const { return form.Find<TADOIBQuery>(name); }
 
     // The rows an open query shows, by its fields of these names.
     static std::vector<SqlRow> Rows(TDataSet& query, const QStringList& fields) {
@@ -150,20 +43,36 @@ protected:
     }
 
     DatabaseConnection connection{SeededDatabase::Path()};
-    HandlerTable handlers;
-    TComponent form{nullptr};
 };
 
-bool SameTexts(const DialectTexts& a, const DialectTexts& b) {
-    return a.SQL == b.SQL && a.SQL_ORACLE == b.SQL_ORACLE && a.SQL_MSSQL == b.SQL_MSSQL &&
-           a.SQL_IB == b.SQL_IB;
+TEST_F(ScreenQueryComponentsTest, EveryQueryHoldsItsTextsExactlyAsItsFileWritesThem) {
+    int queries = 0;
+    for (const char* path : {kMainScreen, kBulkScreen, kIssuingDataScreen}) {
+        const ScreenFormQueries form(QString::fromLatin1(path));
+        for (const FormDataObject& block : form.Document().root.children) {
+            if (block.className != "TADOIBQuery")
+                continue;
+            SCOPED_TRACE(block.name.toStdString());
+            ++queries;
+            const DialectTexts& texts = form.Query(block.name)->Texts();
+            EXPECT_EQ(texts.SQL, LinesInFile(block, "SQL.Strings"));
+            EXPECT_EQ(texts.SQL_ORACLE, LinesInFile(block, "SQL_ORACLE.Strings"));
+            EXPECT_EQ(texts.SQL_MSSQL, LinesInFile(block, "SQL_MSSQL.Strings"));
+            EXPECT_EQ(texts.SQL_IB, LinesInFile(block, "SQL_IB.Strings"));
+        }
+    }
+    EXPECT_EQ(queries, 8) << "qryFilial, qryCliente, qryCli, qryTipoOperacao; qryInscEst, "
+                             "qryFilial, qryTpOper; qryInscMunicip";
 }
 
-TEST_F(ScreenQueryComponentsTest, DeclarationsLoadVerbatimWithTheirFieldsAndDataSource) {
-    TADOIBQuery* qryFilial = Query("qryFilial");
-    ASSERT_NE(qryFilial, nullptr);
-    EXPECT_TRUE(SameTexts(qryFilial->Texts(), sq::TpOperFil_qryFilial()));
-    EXPECT_TRUE(SameTexts(Query("qryInscMunicip")->Texts(), sq::DadosEmissaoNF_qryInscMunicip()));
+TEST_F(ScreenQueryComponentsTest, BranchQueryKeepsItsBlankLinesFieldsAndDataSource) {
+    const ScreenFormQueries form(QString::fromLatin1(kMainScreen));
+    TADOIBQuery* qryFilial = form.Query("qryFilial");
+    const DialectTexts& texts = qryFilial->Texts();
+    EXPECT_TRUE(texts.SQL.isEmpty());
+    EXPECT_EQ(texts.SQL_ORACLE, texts.SQL_MSSQL);
+    EXPECT_EQ(texts.SQL_ORACLE.mid(8), QStringList({" ", " "}));
+    EXPECT_EQ(texts.SQL_IB, texts.SQL_ORACLE + QStringList{" "});
     EXPECT_EQ(qryFilial->Params().names(), QStringList({"P_CDFILIAL", "P_TCDFILIAL"}));
     QStringList fields;
     for (int i = 0; i < qryFilial->FieldCount(); ++i) {
@@ -178,13 +87,14 @@ TEST_F(ScreenQueryComponentsTest, DeclarationsLoadVerbatimWithTheirFieldsAndData
                            "TADOIBStringField NMFILIAL 30 Nome", "TADOIBStringField CDEMPRESA 2 -",
                            "TADOIBStringField CDINSCESTA 16 -", "TADOIBStringField CDINSCMUNI 16 -",
                            "TADOIBStringField CDSERIE 5 -"}));
-    EXPECT_EQ(form.Find<TDataSource>("dtsFilial")->DataSet(), qryFilial->Query());
+    EXPECT_EQ(form.DataSource("dtsFilial")->DataSet(), qryFilial->Query());
 }
 
 // A query opened as its screen opens it: parameters set (a null QVariant: cleared), the rows
 // read through its persistent fields, against a plain statement on the tables.
 struct Scenario {
     const char* name;
+    const char* form;
     const char* query;
     std::vector<std::pair<const char*, QVariant>> params;
     QStringList fields;
@@ -194,19 +104,30 @@ struct Scenario {
 
 const Scenario kScenarios[] = {
     {"BranchCheck",
+     kMainScreen,
      "qryFilial",
      {{"P_CDFILIAL", "0101"}, {"P_TCDFILIAL", ""}},
      {"CDFILIAL", "NMFILIAL", "CDEMPRESA"},
      "SELECT CDFILIAL, NMFILIAL, CDEMPRESA FROM FILIAL WHERE CDFILIAL = '0101'",
      1},
     {"BranchLookup",
+     kMainScreen,
      "qryFilial",
      {{"P_CDFILIAL", ""}, {"P_TCDFILIAL", "T"}},
      {"CDFILIAL", "NMFILIAL", "CDEMPRESA", "CDINSCESTA", "CDINSCMUNI", "CDSERIE"},
      "SELECT CDFILIAL, NMFILIAL, CDEMPRESA, CDINSCESTA, CDINSCMUNI, CDSERIE FROM FILIAL "
      "ORDER BY CDFILIAL",
      6},
+    {"BulkOperationTypes",
+     kBulkScreen,
+     "qryTpOper",
+     {},
+     {"CDTIPOOPER", "NMTIPOOPER"},
+     "SELECT CDTIPOOPER, NMTIPOOPER FROM TIPOOPERAC WHERE IDUTILOPER = 'S' AND IDENTRSAIDOP = 'S' "
+     "ORDER BY CDTIPOOPER",
+     2},
     {"MunicipalLookup",
+     kIssuingDataScreen,
      "qryInscMunicip",
      {{"P_CDEMPRESA", "01"}, {"P_CDINSCMUNI", ""}, {"P_TCDINSCMUNI", "T"}},
      {"CDINSCMUNI"},
@@ -225,7 +146,8 @@ class ScreenQueryComponentUnderDialect
 TEST_P(ScreenQueryComponentUnderDialect, OpensOnTheDefaultSessionWithTheReferenceRows) {
     const auto& [scenario, dialect] = GetParam();
     DatabaseSession::DefaultScope session(DatabaseSession(&connection, dialect));
-    TADOIBQuery* query = Query(scenario.query);
+    const ScreenFormQueries form(QString::fromLatin1(scenario.form));
+    TADOIBQuery* query = form.Query(scenario.query);
     for (const auto& [name, value] : scenario.params) {
         if (value.isNull())
             query->ParamByName(name).Clear();
