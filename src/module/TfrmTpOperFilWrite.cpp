@@ -15,9 +15,9 @@
 #include "module/TfrmTpOperFil.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TStringField.h"
-#include "platform/forms/ScriptError.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TMaskEdit.h"
+#include "script/ScriptError.h"
 #include "server/TNetConnection.h"
 
 namespace ger {

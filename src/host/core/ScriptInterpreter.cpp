@@ -3,10 +3,10 @@
 #include "host/core/ControlDump.h"
 #include "host/core/GridScript.h"
 #include "platform/forms/Dispatch.h"
-#include "platform/forms/ScriptError.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
+#include "script/ScriptError.h"
+#include "script/ScriptedUser.h"
 
 #include <QPointer>
 

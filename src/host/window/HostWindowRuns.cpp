@@ -5,9 +5,9 @@
 #include "host/core/ModuleLibrary.h"
 #include "host/core/ScriptRun.h"
 #include "host/window/HostMainWindow.h"
-#include "platform/forms/ScriptedDialogs.h"
 #include "qtview/QtDialogService.h"
 #include "qtview/QtProgressWindow.h"
+#include "script/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QPixmap>

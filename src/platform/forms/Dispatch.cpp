@@ -1,8 +1,8 @@
 #include "platform/forms/Dispatch.h"
 
 #include "platform/core/Exception.h"
-#include "platform/forms/ScriptError.h"
 #include "platform/forms/TApplication.h"
+#include "script/ScriptError.h"
 
 #include <exception>
 

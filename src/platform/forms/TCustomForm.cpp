@@ -3,9 +3,9 @@
 #include "platform/forms/FormsExceptions.h"
 #include "platform/forms/IDialogService.h"
 #include "platform/forms/PropertyReading.h"
-#include "platform/forms/ScriptError.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TScreen.h"
+#include "script/ScriptError.h"
 
 namespace ger {
 namespace {

@@ -5,10 +5,10 @@
 #include "platform/core/FormDataContext.h"
 #include "platform/core/FormDataValue.h"
 #include "platform/core/HandlerTable.h"
-#include "platform/forms/ScriptedDialogs.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TWinControl.h"
+#include "script/ScriptedDialogs.h"
 
 #include <QHash>
 #include <QStringList>

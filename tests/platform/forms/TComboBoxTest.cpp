@@ -1,7 +1,7 @@
 #include "platform/forms/TComboBox.h"
 
 #include "FormsTestSupport.h"
-#include "platform/forms/ScriptedUser.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;

@@ -4,11 +4,11 @@
 #include "FormsTestSupport.h"
 #include "platform/core/Exception.h"
 #include "platform/forms/FormsExceptions.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TMaskEdit.h"
 #include "platform/forms/TPanel.h"
 #include "platform/forms/TSpeedButton.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;

@@ -2,11 +2,11 @@
 
 #include "FormsTestSupport.h"
 #include "platform/core/Exception.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TNotebook.h"
 #include "platform/forms/TPage.h"
 #include "platform/forms/TTabSheet.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;

@@ -1,9 +1,9 @@
 #include "platform/forms/TRadioButton.h"
 
 #include "FormsTestSupport.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TGroupBox.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;

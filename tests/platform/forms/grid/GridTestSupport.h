@@ -9,10 +9,10 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/grid/TColumn.h"
 #include "platform/forms/grid/TDBGrid.h"
+#include "script/ScriptedUser.h"
 #include "support/QtPrinters.h"
 
 namespace ger::gridtest {
