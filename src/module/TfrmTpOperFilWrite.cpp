@@ -17,7 +17,6 @@
 #include "platform/db/TStringField.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TMaskEdit.h"
-#include "script/ScriptError.h"
 #include "server/TNetConnection.h"
 
 namespace ger {
@@ -48,8 +47,6 @@ void TfrmTpOperFil::cdsTpOperFilAfterPost(TDataSet*) {
         return;
     try {
         WritePostedRow();
-    } catch (const ScriptError&) {
-        throw;
     } catch (const std::exception& e) {
         // A failed result was already shown by CheckResultServ (its EServerResult is silent,
         // so HandleException passes over it), but any other failure, a lost connection say,

@@ -34,7 +34,7 @@ int ScriptInterpreter::Run(const std::vector<ScriptCommand>& commands) {
     try {
         runUntil([] { return false; });
     } catch (const ScriptError& e) {
-        m_error = QStringLiteral("line %1: %2").arg(m_line).arg(QString::fromUtf8(e.what()));
+        m_error = QStringLiteral("line %1: %2").arg(m_line).arg(e.Message());
     }
     m_out.flush();
     m_commands = nullptr;

@@ -5,7 +5,6 @@
 #include "platform/forms/PropertyReading.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TScreen.h"
-#include "script/ScriptError.h"
 
 namespace ger {
 namespace {
@@ -329,8 +328,6 @@ void TCustomForm::DoDestroy() {
         return;
     try {
         OnDestroy(this);
-    } catch (const ScriptError&) {
-        throw;
     } catch (const std::exception& e) {
         Application().HandleException(e);
     }
