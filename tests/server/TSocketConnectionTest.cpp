@@ -1,8 +1,8 @@
 #include "../platform/net/EchoModule.h"
 #include "platform/core/ComponentRegistry.h"
-#include "platform/core/FormDataContext.h"
 #include "platform/net/RemoteServer.h"
 #include "server/TNetConnection.h"
+#include "support/TestFormDataContext.h"
 
 #include <gtest/gtest.h>
 
@@ -10,22 +10,6 @@ using namespace ger;
 using namespace ger::test;
 
 namespace {
-
-// Form data context of a form whose handlers are the test's.
-class TestContext : public FormDataContext {
-public:
-    explicit TestContext(TComponent* root)
-        : m_root(root) {}
-    HandlerTable handlers;
-    const HandlerTable& Handlers() const override { return handlers; }
-    TComponent* Root() const override { return m_root; }
-    void Reference(const QString& name, std::function<void(TComponent*)> assign) override {
-        assign(m_root->FindComponent(name));
-    }
-
-private:
-    TComponent* m_root;
-};
 
 FormDataProperty text(const char* name, const QString& value) {
     FormDataProperty p{name, {}, 1};
@@ -223,7 +207,7 @@ TEST_F(TSocketConnectionTest, CallWithoutReplyInTimeDisconnects) {
 }
 
 TEST_F(TSocketConnectionTest, FormDataPropertiesAreRead) {
-    TestContext context(&form);
+    TestFormDataContext context(&form);
     int handled = 0;
     context.handlers.add<void(TObject*)>("netTpOperFilBeforeConnect", [&](TObject*) {
         ++handled;
@@ -252,7 +236,7 @@ TEST_F(TSocketConnectionTest, FormDataPropertiesAreRead) {
 }
 
 TEST_F(TSocketConnectionTest, FormDataErrorsAreLoadErrors) {
-    TestContext context(&form);
+    TestFormDataContext context(&form);
     EXPECT_THROW(net->ReadProperty(identifier("BeforeConnect", "semHandler"), context),
                  EFormDataError);
     EXPECT_THROW(net->ReadProperty(integer("ServerName", 1), context), EFormDataError);

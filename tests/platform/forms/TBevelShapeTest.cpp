@@ -49,7 +49,7 @@ end
 }
 
 TEST_F(BevelShapeTest, UnknownShapesAreLoadErrors) {
-    TestContext context(form);
+    TestFormDataContext context(form);
     TBevel bevel(form);
     TShape shape(form);
     EXPECT_THROW(bevel.ReadProperty(identProperty("Shape", "bsCircle"), context), EFormDataError);

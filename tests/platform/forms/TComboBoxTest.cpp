@@ -76,7 +76,7 @@ TEST_F(ComboBoxTest, ArrowKeysAndFirstLettersChooseAsTheUser) {
 
 TEST_F(ComboBoxTest, FormDataMayGiveTheIndexBeforeTheItems) {
     auto* cbbLancMan = new TComboBox(form);
-    TestContext context(form);
+    TestFormDataContext context(form);
     form->BeginLoading();
     cbbLancMan->BeginLoading();
     cbbLancMan->ReadProperty(identProperty("Style", "csDropDownList"), context);

@@ -33,7 +33,7 @@ protected:
     }
     // What form data declaring `Visible = True` does.
     void declareVisible() {
-        TestContext context(form);
+        TestFormDataContext context(form);
         form->BeginLoading();
         form->ReadProperty(identProperty("Visible", "True"), context);
         form->EndLoading();

@@ -126,7 +126,7 @@ protected:
         nbk = make<TNotebook>(form, "nbkForneCli");
         nbk->OnPageChanged = [this](TObject*) { changes++; };
         form->BeginLoading();
-        TestContext context(form);
+        TestFormDataContext context(form);
         nbk->ReadProperty(intProperty("PageIndex", 1), context);
         fornecedor = page("Fornecedor");
         cliente = page("Cliente");

@@ -57,7 +57,7 @@ TEST_F(RadioButtonTest, BecomingCheckedFiresOnClickAlsoFromCodeButUncheckingDoes
 
 TEST_F(RadioButtonTest, LoadingCheckedFiresNothing) {
     form->BeginLoading();
-    TestContext context(form);
+    TestFormDataContext context(form);
     rdbLFilial->ReadProperty(identProperty("Checked", "True"), context);
     form->EndLoading();
     EXPECT_TRUE(rdbLFilial->Checked());
