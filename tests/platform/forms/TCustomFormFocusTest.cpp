@@ -9,6 +9,7 @@
 #include "platform/forms/TPanel.h"
 #include "platform/forms/TSpeedButton.h"
 #include "script/ScriptedUser.h"
+#include "support/ThrowsWithMessage.h"
 
 using namespace ger;
 using namespace ger::formstest;
@@ -172,12 +173,9 @@ TEST_F(BranchPanelFocusTest, ControlsThatCannotTakeTheFocusRefuseSetFocus) {
     edtOutro->SetVisible(false);
     for (TWinControl* c :
          {static_cast<TWinControl*>(edtNmFilial), static_cast<TWinControl*>(edtOutro)}) {
-        try {
-            c->SetFocus();
-            ADD_FAILURE() << c->Name().toStdString() << " took the focus";
-        } catch (const EInvalidOperation& e) {
-            EXPECT_EQ(e.Message(), "Cannot focus a disabled or invisible window");
-        }
+        EXPECT_THAT([c] { c->SetFocus(); }, test::ThrowsWithMessage<EInvalidOperation>(
+                                                "Cannot focus a disabled or invisible window"))
+            << c->Name().toStdString();
     }
     panTpOper->SetEnabled(false);
     EXPECT_FALSE(dbgPadrao->CanFocus()) << "a disabled container disables what it holds";
