@@ -15,7 +15,6 @@
 #include "module/TfrmTpOperFil.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TStringField.h"
-#include "platform/forms/ScriptError.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TMaskEdit.h"
 #include "server/TNetConnection.h"
@@ -44,8 +43,6 @@ void TfrmTpOperFil::cdsTpOperFilAfterPost(TDataSet*) {
         return;
     try {
         WritePostedRow();
-    } catch (const ScriptError&) {
-        throw;
     } catch (const std::exception& e) {
         // A failed result was already shown by CheckResultServ (its EServerResult is silent,
         // so HandleException passes over it), but any other failure, a lost connection say,

@@ -6,6 +6,7 @@
 #include "appserver/LoggedModule.h"
 #include "platform/db/EDatabaseError.h"
 #include "platform/net/NetExceptions.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <mutex>
 
@@ -64,12 +65,8 @@ TEST(AppServerStartTest, RefusesAMissingFileOrOneWithoutTheCompanyTables) {
                                  DatabaseConnection::OpenMode::CreateIfMissing);
         other.executeScript("CREATE TABLE FILIAL (CDFILIAL CHAR(4))");
     }
-    try {
-        StartAppServer(dir.filePath("outro.sqlite"));
-        ADD_FAILURE() << "started on a foreign database";
-    } catch (const EDatabaseError& error) {
-        EXPECT_TRUE(error.Message().contains("TIPOOPERFILIAL")) << error.Message().toStdString();
-    }
+    EXPECT_THAT([&] { StartAppServer(dir.filePath("outro.sqlite")); },
+                ThrowsWithMessage<EDatabaseError>(testing::HasSubstr("TIPOOPERFILIAL")));
 }
 
 class AppServerLogTest : public AppServerTest {};

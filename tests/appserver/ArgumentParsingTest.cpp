@@ -7,6 +7,7 @@
 #include "appserver/EMethodFailure.h"
 #include "appserver/MethodArguments.h"
 #include "appserver/ServerResult.h"
+#include "support/ThrowsWithMessage.h"
 
 using namespace ger;
 
@@ -37,13 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
 class MalformedCodeListTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(MalformedCodeListTest, IsAnInvalidArgumentNamingTheList) {
-    try {
-        CodeList::Parse(QString::fromUtf8(GetParam()), QStringLiteral("filiais"));
-        ADD_FAILURE() << "accepted: " << GetParam();
-    } catch (const EMethodFailure& failure) {
-        EXPECT_EQ(failure.code(), ServerResultCode::InvalidArgument);
-        EXPECT_TRUE(failure.Message().contains(QStringLiteral("filiais")));
-    }
+    EXPECT_THAT([&] { CodeList::Parse(QString::fromUtf8(GetParam()), QStringLiteral("filiais")); },
+                testing::Throws<EMethodFailure>(testing::AllOf(
+                    testing::Property(&EMethodFailure::code, ServerResultCode::InvalidArgument),
+                    test::HasMessage<EMethodFailure>(testing::HasSubstr("filiais")))))
+        << GetParam();
 }
 
 INSTANTIATE_TEST_SUITE_P(Invalid, MalformedCodeListTest,

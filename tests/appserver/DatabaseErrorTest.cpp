@@ -5,6 +5,7 @@
 #include "AppServerTestSupport.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/net/NetExceptions.h"
+#include "support/ThrowsWithMessage.h"
 
 using namespace ger;
 using namespace ger::test;
@@ -72,12 +73,8 @@ TEST_F(DatabaseErrorTest, RemovalsRefusedOnOneRowRemoveNone) {
 
 TEST_F(DatabaseErrorTest, ReadFailureOfGetTpOperFilIsARemoteException) {
     db().executeScript(QStringLiteral("ALTER TABLE TIPOOPERAC RENAME TO TIPOOPERAC_ANTIGA"));
-    try {
-        call("GetTpOperFil", {Val("0001")});
-        ADD_FAILURE() << "no exception";
-    } catch (const ERemoteError& error) {
-        EXPECT_TRUE(error.Message().startsWith(QStringLiteral("Erro no banco de dados")))
-            << error.Message().toStdString();
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("TIPOOPERAC")));
-    }
+    EXPECT_THAT(
+        [&] { call("GetTpOperFil", {Val("0001")}); },
+        ThrowsWithMessage<ERemoteError>(testing::AllOf(
+            testing::StartsWith("Erro no banco de dados"), testing::HasSubstr("TIPOOPERAC"))));
 }

@@ -4,6 +4,7 @@
 #include "AppServerTestSupport.h"
 #include "appserver/PacketLayouts.h"
 #include "platform/net/NetExceptions.h"
+#include "support/ThrowsWithMessage.h"
 
 using namespace ger;
 using namespace ger::test;
@@ -65,13 +66,9 @@ TEST_F(ReadMethodsTest, GetTpOperFilOfABranchWithoutTypesIsAnEmptyPacket) {
 
 TEST_F(ReadMethodsTest, GetTpOperFilOfAnUnknownBranchRaisesOnTheCaller) {
     for (const char* branch : {"9999", "1", "", "0001 "}) {
-        try {
-            call("GetTpOperFil", {Val(QString::fromLatin1(branch))});
-            ADD_FAILURE() << "no exception for branch '" << branch << "'";
-        } catch (const ERemoteError& error) {
-            EXPECT_TRUE(error.Message().contains(QStringLiteral("não cadastrada")))
-                << error.Message().toStdString();
-        }
+        EXPECT_THAT([&] { call("GetTpOperFil", {Val(QString::fromLatin1(branch))}); },
+                    ThrowsWithMessage<ERemoteError>(testing::HasSubstr("não cadastrada")))
+            << "branch '" << branch << "'";
     }
     EXPECT_TRUE(m_client.isOpen()) << "a remote exception leaves the connection usable";
     EXPECT_EQ(call("GetTpOperFil", {Val("0001")}).typeId(), QMetaType::QByteArray);

@@ -7,12 +7,12 @@
 #include "framework/TfrmRotiGeral.h"
 #include "platform/core/Exception.h"
 #include "platform/forms/Dispatch.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TGroupBox.h"
 #include "platform/forms/TImage.h"
 #include "platform/forms/TLabel.h"
 #include "platform/forms/TPanel.h"
 #include "platform/forms/TProgressBar.h"
+#include "script/ScriptedUser.h"
 
 #include <QPointer>
 #include <functional>

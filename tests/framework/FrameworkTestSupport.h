@@ -4,9 +4,9 @@
 
 #include "platform/db/DataPacket.h"
 #include "platform/db/TClientDataSet.h"
-#include "platform/forms/ScriptedDialogs.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TScreen.h"
+#include "script/ScriptedDialogs.h"
 #include "support/QtPrinters.h"
 
 #include <QString>

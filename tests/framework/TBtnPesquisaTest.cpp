@@ -4,10 +4,10 @@
 #include "framework/MensErro.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/formdata/LoadFormData.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::fwtest;

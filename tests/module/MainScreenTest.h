@@ -6,7 +6,7 @@
 #include "module/Cli_ger99500.h"
 #include "module/Pkg_ger99500.h"
 #include "module/TfrmTpOperFil.h"
-#include "platform/forms/ScriptedUser.h"
+#include "script/ScriptedUser.h"
 #include "support/QtPrinters.h"
 #include "support/ScreenTest.h"
 

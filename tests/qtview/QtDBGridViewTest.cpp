@@ -2,7 +2,6 @@
 
 #include "QtViewTestSupport.h"
 #include "platform/core/Exception.h"
-#include "platform/db/DataPacket.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
@@ -12,6 +11,7 @@
 #include "platform/forms/grid/TColumn.h"
 #include "platform/forms/grid/TDBGrid.h"
 #include "qtview/QtColors.h"
+#include "support/OperationTypeGrid.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,58 +23,24 @@ using namespace ger::qtviewtest;
 
 namespace {
 
-PacketValue text(const char* value) {
-    return QString::fromUtf8(value);
-}
-
-QByteArray operationTypes(int count) {
-    std::vector<std::vector<PacketValue>> rows{{text("01 - Venda"), text("S"), text("N")},
-                                               {text("02 - Devolução"), text("N"), text("S")},
-                                               {text("03 - Remessa"), std::nullopt, text("S")}};
-    for (int i = 4; i <= count; ++i)
-        rows.push_back(
-            {QStringLiteral("%1 - Outra").arg(i, 2, 10, QChar('0')), text("S"), text("S")});
-    return DataPacket{{{"OPERACAO", 35}, {"IDLIBERADO", 1}, {"IDLANCMANUAL", 1}}, rows}.Encode();
-}
-
-void flagText(TField* sender, QString& shown, bool) {
-    shown =
-        sender->AsString() == QLatin1String("N") ? QStringLiteral("Não") : QStringLiteral("Sim");
-}
-
-// The per-branch grid in small: operations with two flags shown as "Sim"/"Não" and chosen
-// from a pick list, the first column read-only, on a form with an edit to leave to.
+// The per-branch grid in small (support/OperationTypeGrid.h), with set column widths and a
+// coloured background; each test loads the rows it needs and shows the form.
 class QtDBGridViewTest : public QtViewTest {
 protected:
     void SetUp() override {
         QtViewTest::SetUp();
-        cds = new TClientDataSet(form);
-        cds->SetName("cdsTpOperFil");
-        dts = new TDataSource(form);
-        dts->SetName("dtsTpOperFil");
-        dts->SetDataSet(cds);
-        grid = make<TDBGrid>(form, "dbgPadrao");
-        grid->SetBounds(0, 0, 380, 200);
+        const test::OperationTypeGrid parts = test::BuildOperationTypeGrid(
+            *form, {380, 200,
+                    TDBGridOptions(dgEditing | dgTitles | dgColLines | dgRowLines | dgTabs |
+                                   dgAlwaysShowSelection | dgCancelOnExit),
+                    150, 80});
+        cds = parts.cds;
+        dts = parts.dts;
+        grid = parts.grid;
+        other = parts.other;
         grid->SetColor(clInfoBk);
-        grid->SetOptions(TDBGridOptions(dgEditing | dgTitles | dgColLines | dgRowLines | dgTabs |
-                                        dgAlwaysShowSelection | dgCancelOnExit));
-        grid->SetDataSource(dts);
-        for (const char* name : {"OPERACAO", "IDLIBERADO", "IDLANCMANUAL"}) {
-            TColumn* column = grid->Columns().Add();
-            column->SetFieldName(QString::fromLatin1(name));
-            column->SetWidth(column->Index() == 0 ? 150 : 80);
-            if (column->Index() > 0)
-                column->SetPickList({"Sim", "Não"});
-        }
-        grid->Columns()[0]->SetReadOnly(true);
-        other = make<TEdit>(form, "edtOutro");
-        other->SetTop(250);
     }
-    void load(int rows = 3) {
-        cds->SetData(operationTypes(rows));
-        cds->FieldByName("IDLIBERADO")->OnGetText = flagText;
-        cds->FieldByName("IDLANCMANUAL")->OnGetText = flagText;
-    }
+    void load(int rows = 3) { test::LoadOperationTypes(*cds, test::OperationTypesPacket(rows)); }
     QtDBGridView* gridView() const { return qobject_cast<QtDBGridView*>(view->FindView(grid)); }
     QWidget* surface() const { return widgetOf(grid); }
     // A cell's rectangle in the grid widget.

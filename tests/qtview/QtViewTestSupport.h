@@ -7,12 +7,12 @@
 // themselves. The window is made Qt's active window synchronously, so keys and focus behave as
 // for a person at the screen without waiting for the window system.
 
-#include "platform/forms/ScriptedDialogs.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TWinControl.h"
 #include "qtview/QtFormView.h"
+#include "script/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QPointer>

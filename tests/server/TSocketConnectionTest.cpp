@@ -1,31 +1,19 @@
 #include "../platform/net/EchoModule.h"
 #include "platform/core/ComponentRegistry.h"
-#include "platform/core/FormDataContext.h"
 #include "platform/net/RemoteServer.h"
 #include "server/TNetConnection.h"
+#include "support/TestFormDataContext.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <gtest/gtest.h>
 
 using namespace ger;
 using namespace ger::test;
+using testing::AllOf;
+using testing::HasSubstr;
+using testing::StartsWith;
 
 namespace {
-
-// Form data context of a form whose handlers are the test's.
-class TestContext : public FormDataContext {
-public:
-    explicit TestContext(TComponent* root)
-        : m_root(root) {}
-    HandlerTable handlers;
-    const HandlerTable& Handlers() const override { return handlers; }
-    TComponent* Root() const override { return m_root; }
-    void Reference(const QString& name, std::function<void(TComponent*)> assign) override {
-        assign(m_root->FindComponent(name));
-    }
-
-private:
-    TComponent* m_root;
-};
 
 FormDataProperty text(const char* name, const QString& value) {
     FormDataProperty p{name, {}, 1};
@@ -107,13 +95,9 @@ TEST_F(TSocketConnectionTest, DisconnectingRunsItsEventsInOrder) {
 
 TEST_F(TSocketConnectionTest, RefusedConnectionNamesHostAndPortAndStaysClosed) {
     server->close();
-    try {
-        net->SetConnected(true);
-        ADD_FAILURE() << "no exception";
-    } catch (const ETransportError& error) {
-        EXPECT_TRUE(error.Message().contains("127.0.0.1")) << error.what();
-        EXPECT_TRUE(error.Message().contains(QString::number(port))) << error.what();
-    }
+    EXPECT_THAT([&] { net->SetConnected(true); },
+                ThrowsWithMessage<ETransportError>(
+                    AllOf(HasSubstr("127.0.0.1"), HasSubstr(QString::number(port).toStdString()))));
     EXPECT_FALSE(net->Connected());
     EXPECT_EQ(log, QStringList({"BeforeConnect"}));
 }
@@ -127,12 +111,8 @@ TEST_F(TSocketConnectionTest, UnknownServerNameIsRefused) {
 TEST_F(TSocketConnectionTest, MisconfigurationIsAComponentErrorNamingTheComponent) {
     net->BeforeConnect = nullptr;
     net->SetPort(port);
-    try {
-        net->SetConnected(true);
-        ADD_FAILURE() << "no exception";
-    } catch (const EComponentError& error) {
-        EXPECT_TRUE(error.Message().startsWith("netTpOperFil")) << error.what();
-    }
+    EXPECT_THAT([&] { net->SetConnected(true); },
+                ThrowsWithMessage<EComponentError>(StartsWith("netTpOperFil")));
     net->SetHost("127.0.0.1");
     net->SetPort(70000);
     EXPECT_THROW(net->SetConnected(true), EComponentError);
@@ -188,12 +168,12 @@ TEST_F(TSocketConnectionTest, ReadingAppServerConnects) {
 
 TEST_F(TSocketConnectionTest, RemoteExceptionLeavesTheConnectionAndTheVariablesAlone) {
     QString variable = "antes";
-    try {
-        net->AppServer().Call("Falha", {"Registro alterado por outro usuário", ByRef(variable)});
-        ADD_FAILURE() << "no exception";
-    } catch (const ERemoteError& error) {
-        EXPECT_EQ(error.Message(), "Registro alterado por outro usuário");
-    }
+    EXPECT_THAT(
+        [&] {
+            net->AppServer().Call("Falha",
+                                  {"Registro alterado por outro usuário", ByRef(variable)});
+        },
+        ThrowsWithMessage<ERemoteError>("Registro alterado por outro usuário"));
     EXPECT_EQ(variable, "antes");
     EXPECT_TRUE(net->Connected());
     EXPECT_EQ(net->AppServer().Call("Contador", {}), QVariant(qint64(1)));
@@ -223,7 +203,7 @@ TEST_F(TSocketConnectionTest, CallWithoutReplyInTimeDisconnects) {
 }
 
 TEST_F(TSocketConnectionTest, FormDataPropertiesAreRead) {
-    TestContext context(&form);
+    TestFormDataContext context(&form);
     int handled = 0;
     context.handlers.add<void(TObject*)>("netTpOperFilBeforeConnect", [&](TObject*) {
         ++handled;
@@ -252,7 +232,7 @@ TEST_F(TSocketConnectionTest, FormDataPropertiesAreRead) {
 }
 
 TEST_F(TSocketConnectionTest, FormDataErrorsAreLoadErrors) {
-    TestContext context(&form);
+    TestFormDataContext context(&form);
     EXPECT_THROW(net->ReadProperty(identifier("BeforeConnect", "semHandler"), context),
                  EFormDataError);
     EXPECT_THROW(net->ReadProperty(integer("ServerName", 1), context), EFormDataError);

@@ -9,8 +9,8 @@
 // ScreenTest adds the real application server on a loopback port (LoopbackAppServer) under the
 // dialect that Dialect() gives (Oracle unless a subclass says otherwise).
 
-#include "platform/forms/ScriptedDialogs.h"
 #include "platform/sql/SqlDialect.h"
+#include "script/ScriptedDialogs.h"
 #include "support/LoopbackAppServer.h"
 
 #include <gtest/gtest.h>

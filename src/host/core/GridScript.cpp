@@ -1,11 +1,11 @@
 #include "host/core/GridScript.h"
 
 #include "platform/db/TDataSet.h"
-#include "platform/forms/ScriptError.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/grid/TColumn.h"
 #include "platform/forms/grid/TDBGrid.h"
+#include "script/ScriptError.h"
+#include "script/ScriptedUser.h"
 
 #include <algorithm>
 

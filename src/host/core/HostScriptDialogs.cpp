@@ -1,6 +1,6 @@
 #include "host/core/HostScriptDialogs.h"
 
-#include "platform/forms/ScriptError.h"
+#include "script/ScriptError.h"
 
 namespace ger {
 

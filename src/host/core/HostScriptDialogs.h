@@ -7,7 +7,7 @@
 //   - a lookup choice names the key of a row (its first column), as a person reads it in the
 //     lookup window: ChooseKey("0001").
 
-#include "platform/forms/ScriptedDialogs.h"
+#include "script/ScriptedDialogs.h"
 
 #include <QString>
 #include <deque>

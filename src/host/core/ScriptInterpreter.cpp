@@ -3,10 +3,10 @@
 #include "host/core/ControlDump.h"
 #include "host/core/GridScript.h"
 #include "platform/forms/Dispatch.h"
-#include "platform/forms/ScriptError.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
+#include "script/ScriptError.h"
+#include "script/ScriptedUser.h"
 
 #include <QPointer>
 
@@ -34,7 +34,7 @@ int ScriptInterpreter::Run(const std::vector<ScriptCommand>& commands) {
     try {
         runUntil([] { return false; });
     } catch (const ScriptError& e) {
-        m_error = QStringLiteral("line %1: %2").arg(m_line).arg(QString::fromUtf8(e.what()));
+        m_error = QStringLiteral("line %1: %2").arg(m_line).arg(e.Message());
     }
     m_out.flush();
     m_commands = nullptr;

@@ -5,9 +5,10 @@
 #include "host/core/ModuleLibrary.h"
 #include "host/core/ScriptRun.h"
 #include "host/window/HostMainWindow.h"
-#include "platform/forms/ScriptedDialogs.h"
 #include "qtview/QtDialogService.h"
 #include "qtview/QtProgressWindow.h"
+#include "script/ScriptError.h"
+#include "script/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -22,11 +23,17 @@ void Settle() {
         QApplication::processEvents();
 }
 
-// Opens GER99500 with every message recorded, not shown: nobody is there to answer. What was
-// shown goes to standard error. True when the screen opened without an exception.
+// Opens GER99500 with every message recorded, not shown: nobody is there to answer, so a
+// question ends the opening. What was shown goes to standard error. True when the screen
+// opened without an exception.
 bool OpenUnattended(HostRuntime& runtime, QTextStream& errors) {
     ScriptedDialogs dialogs;
-    const bool opened = runtime.OpenMainScreen();
+    bool opened = false;
+    try {
+        opened = runtime.OpenMainScreen();
+    } catch (const ScriptError& e) {
+        errors << "ger-host: " << e.Message() << '\n';
+    }
     for (const ScriptedDialogs::Message& m : dialogs.Messages())
         errors << "ger-host: " << MsgDlgTypeName(m.type) << ": " << m.text << '\n';
     return opened;

@@ -1,7 +1,6 @@
 #include "platform/forms/Dispatch.h"
 
 #include "platform/core/Exception.h"
-#include "platform/forms/ScriptError.h"
 #include "platform/forms/TApplication.h"
 
 #include <exception>
@@ -15,8 +14,6 @@ bool runGuarded(const std::function<void()>& action) {
     try {
         action();
         return true;
-    } catch (const ScriptError&) {
-        throw;
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {

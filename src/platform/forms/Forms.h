@@ -7,7 +7,8 @@
 // an exception in an exit keeps the focus where it was); keys and clicks arrive through
 // UserInput in the platform's order. Screen logic manipulates only this model; a renderer
 // (qtview) mirrors it with real widgets through the controls' signals and turns what the person
-// does into UserInput calls, and tests drive it with ScriptedUser and ScriptedDialogs.
+// does into UserInput calls, and the tests and the host's script mode drive it with the
+// scripted user and scripted dialogs of src/script.
 //
 // Invariants:
 //   - every user action runs through Dispatch, the one place where exceptions end: EAbort

@@ -1,7 +1,7 @@
 #pragma once
 // IDialogService: everything that stops and asks the person at the screen. The Qt renderer
-// implements it with real dialogs; ScriptedDialogs answers from a script in tests and in the
-// host's script mode. Install one with Application().SetDialogService.
+// implements it with real dialogs; ScriptedDialogs (src/script) answers from a script in tests
+// and in the host's script mode. Install one with Application().SetDialogService.
 //
 // MessageDlg shows a message box and returns the modal result of the button chosen.
 //

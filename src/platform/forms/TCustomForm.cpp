@@ -3,7 +3,6 @@
 #include "platform/forms/FormsExceptions.h"
 #include "platform/forms/IDialogService.h"
 #include "platform/forms/PropertyReading.h"
-#include "platform/forms/ScriptError.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TScreen.h"
 
@@ -329,8 +328,6 @@ void TCustomForm::DoDestroy() {
         return;
     try {
         OnDestroy(this);
-    } catch (const ScriptError&) {
-        throw;
     } catch (const std::exception& e) {
         Application().HandleException(e);
     }

@@ -2,10 +2,10 @@
 // looked up by their plain names, and the library really unloaded between two loads (this
 // executable does not link it, so nothing else holds it).
 
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TScreen.h"
+#include "script/ScriptedUser.h"
 #include "support/ScreenTest.h"
 
 #include <dlfcn.h>

@@ -2,8 +2,8 @@
 
 #include "platform/core/ComponentRegistry.h"
 #include "platform/core/Exception.h"
-#include "platform/core/FormDataContext.h"
 #include "platform/core/HandlerTable.h"
+#include "support/TestFormDataContext.h"
 
 #include <gtest/gtest.h>
 
@@ -56,12 +56,7 @@ TEST(TComponentTest, OwnerDestroysOwnedInReverseOrderOfCreation) {
 
 TEST(TComponentTest, UnknownPropertyIsALoadError) {
     TComponent c(nullptr);
-    struct NoContext : FormDataContext {
-        HandlerTable table;
-        const HandlerTable& Handlers() const override { return table; }
-        TComponent* Root() const override { return nullptr; }
-        void Reference(const QString&, std::function<void(TComponent*)>) override {}
-    } context;
+    test::TestFormDataContext context;
     FormDataProperty p{"Colour", {}, 3};
     EXPECT_THROW(c.ReadProperty(p, context), EFormDataError);
 }

@@ -2,6 +2,7 @@
 #include "platform/db/EDatabaseError.h"
 #include "platform/db/PacketReader.h"
 #include "platform/db/PacketWriter.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -93,12 +94,8 @@ struct MalformedCase {
 class MalformedPacketTest : public ::testing::TestWithParam<MalformedCase> {};
 
 TEST_P(MalformedPacketTest, IsRefusedWithAClearMessage) {
-    try {
-        DataPacket::Decode(GetParam().bytes);
-        FAIL() << "decoded a malformed packet";
-    } catch (const EDatabaseError& e) {
-        EXPECT_TRUE(e.Message().contains(QLatin1String(GetParam().reason))) << e.what();
-    }
+    EXPECT_THAT([&] { DataPacket::Decode(GetParam().bytes); },
+                ThrowsWithMessage<EDatabaseError>(testing::HasSubstr(GetParam().reason)));
 }
 
 INSTANTIATE_TEST_SUITE_P(

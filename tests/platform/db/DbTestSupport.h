@@ -1,14 +1,13 @@
 #pragma once
-// Helpers shared by the dataset tests: packets built from literal rows, a form data context
-// that resolves references at once, and a recorder of dataset events.
+// Helpers shared by the dataset tests: packets built from literal rows, a recorder of dataset
+// events, and form data values for ReadProperty.
 
-#include "platform/core/FormDataContext.h"
-#include "platform/core/HandlerTable.h"
-#include "platform/core/TComponent.h"
+#include "platform/core/FormDataValue.h"
 #include "platform/db/DataPacket.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "support/QtPrinters.h"
+#include "support/TestFormDataContext.h"
 
 #include <QStringList>
 
@@ -55,26 +54,6 @@ struct EventLog {
             };
         }
     }
-};
-
-// A form data context whose references resolve at once among the root's components.
-class TestContext : public FormDataContext {
-public:
-    explicit TestContext(TComponent* root)
-        : m_root(root) {}
-    HandlerTable handlers;
-
-    const HandlerTable& Handlers() const override { return handlers; }
-    TComponent* Root() const override { return m_root; }
-    void Reference(const QString& name, std::function<void(TComponent*)> assign) override {
-        TComponent* target = m_root->FindComponent(name);
-        if (!target)
-            throw EFormDataError(QStringLiteral("Unknown component %1").arg(name));
-        assign(target);
-    }
-
-private:
-    TComponent* m_root;
 };
 
 inline FormDataProperty Prop(const char* name, FormDataValue::Kind kind, const QString& text,

@@ -24,7 +24,7 @@ protected:
     }
 
     TComponent form{nullptr};
-    TestContext context{&form};
+    TestFormDataContext context{&form};
     QStringList calls;
 };
 
@@ -98,7 +98,7 @@ class FieldBadPropertyTest : public ::testing::TestWithParam<BadProperty> {};
 
 TEST_P(FieldBadPropertyTest, IsALoadError) {
     TComponent form(nullptr);
-    TestContext context(&form);
+    TestFormDataContext context(&form);
     TStringField field(&form);
     field.SetName("cdsX");
     EXPECT_THROW(field.ReadProperty(GetParam().property, context), EFormDataError);
@@ -120,7 +120,7 @@ TEST(FormDataParentTest, FieldOutsideADataSetIsALoadError) {
 
 TEST(FormDataParentTest, DataSourcePointingAtANonDataSetIsALoadError) {
     TComponent form(nullptr);
-    TestContext context(&form);
+    TestFormDataContext context(&form);
     auto* other = new TComponent(&form);
     other->SetName("panFilial");
     TDataSource dts(&form);

@@ -1,6 +1,7 @@
 #include "DbTestSupport.h"
 #include "platform/core/Exception.h"
 #include "platform/db/EDatabaseError.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -107,12 +108,8 @@ TEST_F(DataSetEventsTest, FailingOnNewRecordDropsTheNewRecordAndRaises) {
 }
 
 TEST_F(DataSetEventsTest, PostingOutsideEditRaisesNamingDataSetAndOperation) {
-    try {
-        cds.Post();
-        FAIL() << "Post in browse state succeeded";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "cdsTpOperFil.Post: Dataset not in edit or insert mode");
-    }
+    EXPECT_THAT([&] { cds.Post(); }, ThrowsWithMessage<EDatabaseError>(
+                                         "cdsTpOperFil.Post: Dataset not in edit or insert mode"));
     cds.Close();
     EXPECT_THROW(cds.First(), EDatabaseError);
     EXPECT_THROW(cds.Delete(), EDatabaseError);

@@ -1,6 +1,7 @@
 #include "DbTestSupport.h"
 #include "platform/db/EDatabaseError.h"
 #include "platform/db/TStringField.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -49,12 +50,9 @@ TEST_F(PersistentFieldsTest, DeclaredFieldMissingFromThePacketRaisesAndChangesNo
     cds->Next();
     const QByteArray before = cds->Data();
     const QByteArray other = Packet({{"OPERACAO", 35}}, {{V("99")}});
-    try {
-        cds->SetData(other);
-        FAIL() << "loaded a packet without IDLIBERADO";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), "cdsTpOperFil.SetData: Field 'IDLIBERADO' not found");
-    }
+    EXPECT_THAT(
+        [&] { cds->SetData(other); },
+        ThrowsWithMessage<EDatabaseError>("cdsTpOperFil.SetData: Field 'IDLIBERADO' not found"));
     EXPECT_EQ(cds->Data(), before);
     EXPECT_EQ(cds->RecNo(), 2);
 }
@@ -130,13 +128,9 @@ TEST_F(FieldValueTest, AssigningTruncatesToSizeInCharacters) {
 }
 
 TEST_F(FieldValueTest, AssigningOutsideEditRaisesNamingDataSetFieldAndOperation) {
-    try {
-        Liberado()->SetAsString("N");
-        FAIL() << "assigned a field while browsing";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(),
-                  "cdsTpOperFil.IDLIBERADO.SetAsString: Dataset not in edit or insert mode");
-    }
+    EXPECT_THAT([&] { Liberado()->SetAsString("N"); },
+                ThrowsWithMessage<EDatabaseError>(
+                    "cdsTpOperFil.IDLIBERADO.SetAsString: Dataset not in edit or insert mode"));
     EXPECT_THROW(Liberado()->Clear(), EDatabaseError);
     EXPECT_TRUE(Liberado()->IsNull());
 }

@@ -2,7 +2,7 @@
 
 #include "FormsTestSupport.h"
 #include "platform/core/Exception.h"
-#include "platform/forms/ScriptError.h"
+#include "script/ScriptError.h"
 
 #include <QPointer>
 #include <stdexcept>

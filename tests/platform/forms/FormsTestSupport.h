@@ -2,13 +2,12 @@
 // Shared pieces of the toolkit model's tests: a fixture with scripted dialogs and a shown form,
 // an event log, and form data values for ReadProperty.
 
-#include "platform/core/FormDataContext.h"
 #include "platform/core/FormDataValue.h"
-#include "platform/core/HandlerTable.h"
-#include "platform/forms/ScriptedDialogs.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TWinControl.h"
+#include "script/ScriptedDialogs.h"
+#include "support/TestFormDataContext.h"
 
 #include <QHash>
 #include <QStringList>
@@ -17,6 +16,8 @@
 #include <vector>
 
 namespace ger::formstest {
+
+using test::TestFormDataContext;
 
 // Records "name.Event" lines in order.
 struct EventLog {
@@ -92,35 +93,5 @@ inline FormDataProperty binaryProperty(const QString& name, const QByteArray& da
     p.value.binary = data;
     return p;
 }
-
-// A form data context over a handler table and the root's components; references are
-// resolved by resolve(), as the loader does once the whole file is read.
-class TestContext : public FormDataContext {
-public:
-    explicit TestContext(TComponent* root)
-        : m_root(root) {}
-    HandlerTable handlers;
-    const HandlerTable& Handlers() const override { return handlers; }
-    TComponent* Root() const override { return m_root; }
-    void Reference(const QString& name, std::function<void(TComponent*)> assign) override {
-        m_pending.emplace_back(name, std::move(assign));
-    }
-    void resolve() {
-        auto pending = std::move(m_pending);
-        m_pending.clear();
-        for (auto& [name, assign] : pending) {
-            TComponent* c = m_root->FindComponent(name);
-            if (!c && m_root->Name().compare(name, Qt::CaseInsensitive) == 0)
-                c = m_root;
-            if (!c)
-                throw EFormDataError(QStringLiteral("unknown component %1").arg(name));
-            assign(c);
-        }
-    }
-
-private:
-    TComponent* m_root;
-    std::vector<std::pair<QString, std::function<void(TComponent*)>>> m_pending;
-};
 
 } // namespace ger::formstest

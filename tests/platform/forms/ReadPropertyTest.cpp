@@ -19,7 +19,7 @@ class ReadPropertyTest : public FormsTest {
 protected:
     void SetUp() override {
         FormsTest::SetUp();
-        context = std::make_unique<TestContext>(form);
+        context = std::make_unique<TestFormDataContext>(form, TestFormDataContext::kDeferred);
         context->handlers.add<void(TObject*)>("medFilialExit", [this](TObject* s) {
             calls.append("exit " + static_cast<TComponent*>(s)->Name());
         });
@@ -47,7 +47,7 @@ protected:
         form->EndLoading();
     }
 
-    std::unique_ptr<TestContext> context;
+    std::unique_ptr<TestFormDataContext> context;
     QStringList calls;
 };
 

@@ -2,10 +2,10 @@
 #include "platform/core/Exception.h"
 #include "platform/forms/Dispatch.h"
 #include "platform/forms/FormsExceptions.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TScreen.h"
+#include "script/ScriptedUser.h"
 
 #include <QPointer>
 

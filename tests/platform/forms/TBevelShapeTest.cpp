@@ -1,10 +1,10 @@
 // The decorative graphic controls read their looks from form data and never take the focus.
 
 #include "FormsTestSupport.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TBevel.h"
 #include "platform/forms/TShape.h"
 #include "platform/forms/formdata/LoadFormData.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;
@@ -49,7 +49,7 @@ end
 }
 
 TEST_F(BevelShapeTest, UnknownShapesAreLoadErrors) {
-    TestContext context(form);
+    TestFormDataContext context(form);
     TBevel bevel(form);
     TShape shape(form);
     EXPECT_THROW(bevel.ReadProperty(identProperty("Shape", "bsCircle"), context), EFormDataError);

@@ -1,7 +1,7 @@
 #include "platform/forms/TComboBox.h"
 
 #include "FormsTestSupport.h"
-#include "platform/forms/ScriptedUser.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;
@@ -76,7 +76,7 @@ TEST_F(ComboBoxTest, ArrowKeysAndFirstLettersChooseAsTheUser) {
 
 TEST_F(ComboBoxTest, FormDataMayGiveTheIndexBeforeTheItems) {
     auto* cbbLancMan = new TComboBox(form);
-    TestContext context(form);
+    TestFormDataContext context(form);
     form->BeginLoading();
     cbbLancMan->BeginLoading();
     cbbLancMan->ReadProperty(identProperty("Style", "csDropDownList"), context);

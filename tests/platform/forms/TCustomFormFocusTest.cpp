@@ -4,11 +4,12 @@
 #include "FormsTestSupport.h"
 #include "platform/core/Exception.h"
 #include "platform/forms/FormsExceptions.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TMaskEdit.h"
 #include "platform/forms/TPanel.h"
 #include "platform/forms/TSpeedButton.h"
+#include "script/ScriptedUser.h"
+#include "support/ThrowsWithMessage.h"
 
 using namespace ger;
 using namespace ger::formstest;
@@ -172,12 +173,9 @@ TEST_F(BranchPanelFocusTest, ControlsThatCannotTakeTheFocusRefuseSetFocus) {
     edtOutro->SetVisible(false);
     for (TWinControl* c :
          {static_cast<TWinControl*>(edtNmFilial), static_cast<TWinControl*>(edtOutro)}) {
-        try {
-            c->SetFocus();
-            ADD_FAILURE() << c->Name().toStdString() << " took the focus";
-        } catch (const EInvalidOperation& e) {
-            EXPECT_EQ(e.Message(), "Cannot focus a disabled or invisible window");
-        }
+        EXPECT_THAT([c] { c->SetFocus(); }, test::ThrowsWithMessage<EInvalidOperation>(
+                                                "Cannot focus a disabled or invisible window"))
+            << c->Name().toStdString();
     }
     panTpOper->SetEnabled(false);
     EXPECT_FALSE(dbgPadrao->CanFocus()) << "a disabled container disables what it holds";

@@ -1,10 +1,10 @@
 #include "FormsTestSupport.h"
 #include "platform/core/Exception.h"
 #include "platform/forms/FormsExceptions.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TScreen.h"
+#include "script/ScriptedUser.h"
 
 #include <QPointer>
 #include <optional>
@@ -33,7 +33,7 @@ protected:
     }
     // What form data declaring `Visible = True` does.
     void declareVisible() {
-        TestContext context(form);
+        TestFormDataContext context(form);
         form->BeginLoading();
         form->ReadProperty(identProperty("Visible", "True"), context);
         form->EndLoading();

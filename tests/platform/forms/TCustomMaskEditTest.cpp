@@ -1,8 +1,8 @@
 #include "FormsTestSupport.h"
 #include "platform/forms/FormsExceptions.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TMaskEdit.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;

@@ -2,11 +2,11 @@
 
 #include "FormsTestSupport.h"
 #include "platform/core/Exception.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TNotebook.h"
 #include "platform/forms/TPage.h"
 #include "platform/forms/TTabSheet.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;
@@ -126,7 +126,7 @@ protected:
         nbk = make<TNotebook>(form, "nbkForneCli");
         nbk->OnPageChanged = [this](TObject*) { changes++; };
         form->BeginLoading();
-        TestContext context(form);
+        TestFormDataContext context(form);
         nbk->ReadProperty(intProperty("PageIndex", 1), context);
         fornecedor = page("Fornecedor");
         cliente = page("Cliente");

@@ -56,7 +56,7 @@ TEST_F(ProgressBarTest, AnInvertedRangeRaisesAndChangesNothing) {
 }
 
 TEST_F(ProgressBarTest, FormDataMayGiveThePositionBeforeTheRange) {
-    TestContext context(form);
+    TestFormDataContext context(form);
     form->BeginLoading();
     bar->ReadProperty(intProperty("Position", 150), context);
     bar->ReadProperty(intProperty("Max", 200), context);

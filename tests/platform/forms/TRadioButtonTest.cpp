@@ -1,9 +1,9 @@
 #include "platform/forms/TRadioButton.h"
 
 #include "FormsTestSupport.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TGroupBox.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;
@@ -57,7 +57,7 @@ TEST_F(RadioButtonTest, BecomingCheckedFiresOnClickAlsoFromCodeButUncheckingDoes
 
 TEST_F(RadioButtonTest, LoadingCheckedFiresNothing) {
     form->BeginLoading();
-    TestContext context(form);
+    TestFormDataContext context(form);
     rdbLFilial->ReadProperty(identProperty("Checked", "True"), context);
     form->EndLoading();
     EXPECT_TRUE(rdbLFilial->Checked());

@@ -1,10 +1,10 @@
 #include "platform/forms/UserInput.h"
 
 #include "FormsTestSupport.h"
-#include "platform/forms/ScriptedUser.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TPanel.h"
+#include "script/ScriptedUser.h"
 
 using namespace ger;
 using namespace ger::formstest;

@@ -3,6 +3,7 @@
 #include "platform/net/FrameSocket.h"
 #include "platform/net/NetExceptions.h"
 #include "platform/net/ProtocolMessage.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <QTcpServer>
 #include <future>
@@ -79,15 +80,10 @@ TEST_P(RemoteClientBadReply, IsATransportErrorThatClosesTheClient) {
     RemoteClient client;
     client.open("127.0.0.1", server.port(), "Teste.rdmQualquer");
     QList<CallArgument> args{CallArgument::stringByRef("a")};
-    try {
-        client.call("Metodo", args);
-        ADD_FAILURE() << "no exception";
-    } catch (const ERemoteError&) {
-        ADD_FAILURE() << "a remote error";
-    } catch (const ETransportError& error) {
-        EXPECT_TRUE(error.Message().contains("Metodo")) << error.what();
-        EXPECT_TRUE(error.Message().contains(QString::number(server.port()))) << error.what();
-    }
+    EXPECT_THAT([&] { client.call("Metodo", args); },
+                test::ThrowsWithMessage<ETransportError>(testing::AllOf(
+                    testing::HasSubstr("Metodo"),
+                    testing::HasSubstr(QString::number(server.port()).toStdString()))));
     EXPECT_FALSE(client.isOpen());
     EXPECT_EQ(args[0].value, QVariant(QString("a")));
 }

@@ -5,6 +5,7 @@
 #include "platform/net/ProtocolMessage.h"
 #include "platform/net/RemoteClient.h"
 #include "platform/net/TcpConnector.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <future>
 #include <gtest/gtest.h>
@@ -12,12 +13,10 @@
 
 using namespace ger;
 using namespace ger::test;
+using testing::AllOf;
+using testing::HasSubstr;
 
 namespace {
-
-bool contains(const Exception& error, const QString& text) {
-    return error.Message().contains(text);
-}
 
 class RemoteServerTest : public testing::Test {
 protected:
@@ -82,12 +81,8 @@ TEST_F(RemoteServerTest, ByReferenceValuesAreStoredBackAndByValueOnesAreNot) {
 TEST_F(RemoteServerTest, RemoteExceptionCarriesTheMethodsMessageAndKeepsTheConnection) {
     auto client = connect();
     QList<CallArgument> args{CallArgument::string("Tipo de operação inválido")};
-    try {
-        client->call("Falha", args);
-        ADD_FAILURE() << "no exception";
-    } catch (const ERemoteError& error) {
-        EXPECT_EQ(error.Message(), "Tipo de operação inválido");
-    }
+    EXPECT_THAT([&] { client->call("Falha", args); },
+                ThrowsWithMessage<ERemoteError>("Tipo de operação inválido"));
     EXPECT_TRUE(client->isOpen());
     QList<CallArgument> none;
     EXPECT_EQ(client->call("Contador", none), QVariant(qint64(1)));
@@ -102,13 +97,10 @@ TEST_F(RemoteServerTest, UnknownMethodIsARemoteException) {
 
 TEST_F(RemoteServerTest, UnknownModuleIsRefusedWithAMessageNamingIt) {
     RemoteClient client;
-    try {
-        client.open("127.0.0.1", server.serverPort(), "Ger99500.rdmOutro");
-        ADD_FAILURE() << "no exception";
-    } catch (const ETransportError& error) {
-        EXPECT_TRUE(contains(error, "Ger99500.rdmOutro")) << error.what();
-        EXPECT_TRUE(contains(error, QString::number(server.serverPort()))) << error.what();
-    }
+    EXPECT_THAT([&] { client.open("127.0.0.1", server.serverPort(), "Ger99500.rdmOutro"); },
+                ThrowsWithMessage<ETransportError>(
+                    AllOf(HasSubstr("Ger99500.rdmOutro"),
+                          HasSubstr(QString::number(server.serverPort()).toStdString()))));
     EXPECT_FALSE(client.isOpen());
 }
 
@@ -117,14 +109,10 @@ TEST_F(RemoteServerTest, RefusedConnectionNamesHostAndPort) {
     server.close();
     EXPECT_FALSE(server.isListening());
     RemoteClient client;
-    try {
-        client.open("127.0.0.1", port, kEchoModuleName);
-        ADD_FAILURE() << "no exception";
-    } catch (const ETransportError& error) {
-        EXPECT_TRUE(contains(error, "127.0.0.1")) << error.what();
-        EXPECT_TRUE(contains(error, QString::number(port))) << error.what();
-        EXPECT_TRUE(contains(error, "conexão recusada")) << error.what();
-    }
+    EXPECT_THAT([&] { client.open("127.0.0.1", port, kEchoModuleName); },
+                ThrowsWithMessage<ETransportError>(
+                    AllOf(HasSubstr("127.0.0.1"), HasSubstr(QString::number(port).toStdString()),
+                          HasSubstr("conexão recusada"))));
 }
 
 TEST_F(RemoteServerTest, HostNamesAreResolved) {
@@ -224,12 +212,8 @@ TEST_F(RemoteServerTest, CallWithoutReplyInTimeClosesTheClient) {
     options.callTimeoutMs = 100;
     auto client = connect(options);
     QList<CallArgument> none;
-    try {
-        client->call("Lento", none);
-        ADD_FAILURE() << "no exception";
-    } catch (const ETransportError& error) {
-        EXPECT_TRUE(contains(error, "Lento")) << error.what();
-    }
+    EXPECT_THAT([&] { client->call("Lento", none); },
+                ThrowsWithMessage<ETransportError>(HasSubstr("Lento")));
     EXPECT_FALSE(client->isOpen());
     gate->release();
 }
@@ -237,12 +221,8 @@ TEST_F(RemoteServerTest, CallWithoutReplyInTimeClosesTheClient) {
 TEST_F(RemoteServerTest, ArgumentThatCannotTravelIsATransportErrorBeforeSending) {
     auto client = connect();
     QList<CallArgument> args{CallArgument::variant(2.5)};
-    try {
-        client->call("Eco", args);
-        ADD_FAILURE() << "no exception";
-    } catch (const ETransportError& error) {
-        EXPECT_TRUE(contains(error, "double")) << error.what();
-    }
+    EXPECT_THAT([&] { client->call("Eco", args); },
+                ThrowsWithMessage<ETransportError>(HasSubstr("double")));
     EXPECT_FALSE(client->isOpen());
 }
 

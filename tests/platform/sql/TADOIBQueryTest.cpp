@@ -1,7 +1,7 @@
 #include "QueryTestSupport.h"
-#include "platform/core/FormDataContext.h"
 #include "platform/db/TDataSource.h"
 #include "platform/sql/ESqlError.h"
+#include "support/TestFormDataContext.h"
 
 using namespace ger;
 using namespace ger::test;
@@ -229,17 +229,9 @@ TEST_F(QueryTest, DataSourceOnTheQueryHearsOpenAndClose) {
     EXPECT_EQ(heard, QList<TDataSetState>({dsBrowse, dsInactive}));
 }
 
-class NoReferences : public FormDataContext {
-public:
-    const HandlerTable& Handlers() const override { return handlers; }
-    TComponent* Root() const override { return nullptr; }
-    void Reference(const QString&, std::function<void(TComponent*)>) override {}
-    HandlerTable handlers;
-};
-
 TEST_F(QueryTest, FormDataOfTheWrongKindIsALoadError) {
     TADOIBQuery* query = NewQuery({"SELECT 1 AS UM"});
-    NoReferences context;
+    TestFormDataContext context;
     using Kind = FormDataValue::Kind;
     const std::pair<const char*, Kind> wrong[] = {
         {"SQL_IB.Strings", Kind::Identifier}, {"Parameters", Kind::Integer},

@@ -5,6 +5,7 @@
 #include "platform/core/HandlerTable.h"
 #include "platform/forms/formdata/FormDataParser.h"
 #include "platform/forms/formdata/LoadFormData.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -260,15 +261,11 @@ class FormDataLoadError : public FormDataLoaderTest,
 // load began: no components, not loading, no Loaded() run.
 TEST_P(FormDataLoadError, NamesFileAndLineAndLeavesNoComponentBehind) {
     (new TProbePanel(&form))->SetName("panExisting");
-    try {
-        load(GetParam().text);
-        FAIL() << "loaded without error";
-    } catch (const EFormDataError& error) {
-        EXPECT_TRUE(
-            error.Message().startsWith(QStringLiteral("test.dfm, line %1: ").arg(GetParam().line)))
-            << error.what();
-        EXPECT_TRUE(error.Message().contains(GetParam().fragment)) << error.what();
-    }
+    const QString where = QStringLiteral("test.dfm, line %1: ").arg(GetParam().line);
+    EXPECT_THAT([&] { load(GetParam().text); },
+                ThrowsWithMessage<EFormDataError>(
+                    testing::AllOf(testing::StartsWith(where.toStdString()),
+                                   testing::HasSubstr(GetParam().fragment.toStdString()))));
     ASSERT_EQ(form.ComponentCount(), 1);
     EXPECT_FALSE(form.Components(0)->IsLoading());
     EXPECT_FALSE(form.IsLoading());

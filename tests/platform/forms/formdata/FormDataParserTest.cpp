@@ -1,11 +1,16 @@
 #include "platform/forms/formdata/FormDataParser.h"
 
 #include "platform/core/Exception.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace ger;
+using namespace ger::test;
+using testing::AllOf;
+using testing::HasSubstr;
+using testing::StartsWith;
 
 namespace {
 
@@ -222,15 +227,11 @@ void PrintTo(const ErrorCase& c, std::ostream* os) {
 class FormDataSyntaxError : public testing::TestWithParam<ErrorCase> {};
 
 TEST_P(FormDataSyntaxError, NamesSourceLineAndCause) {
-    try {
-        FormDataParser::parse(GetParam().text, "bad.dfm");
-        FAIL() << "parsed without error";
-    } catch (const EFormDataError& error) {
-        EXPECT_TRUE(
-            error.Message().startsWith(QStringLiteral("bad.dfm, line %1: ").arg(GetParam().line)))
-            << error.what();
-        EXPECT_TRUE(error.Message().contains(GetParam().fragment)) << error.what();
-    }
+    const QString where = QStringLiteral("bad.dfm, line %1: ").arg(GetParam().line);
+    EXPECT_THAT(
+        [&] { FormDataParser::parse(GetParam().text, "bad.dfm"); },
+        ThrowsWithMessage<EFormDataError>(
+            AllOf(StartsWith(where.toStdString()), HasSubstr(GetParam().fragment.toStdString()))));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -281,13 +282,9 @@ TEST(FormDataParserTest, EveryTruncationOfAFileFailsWithALocatedError) {
     const QString sample = QString::fromUtf8(Sample);
     const qsizetype complete = sample.lastIndexOf(QLatin1String("end")) + 3;
     for (qsizetype cut = 0; cut < complete; ++cut) {
-        try {
-            FormDataParser::parse(sample.left(cut), "cut.dfm");
-            ADD_FAILURE() << "a file cut at " << cut << " parsed";
-        } catch (const EFormDataError& error) {
-            EXPECT_TRUE(error.Message().startsWith(QLatin1String("cut.dfm, line ")))
-                << error.what();
-        }
+        EXPECT_THAT([&] { FormDataParser::parse(sample.left(cut), "cut.dfm"); },
+                    ThrowsWithMessage<EFormDataError>(StartsWith("cut.dfm, line ")))
+            << "a file cut at " << cut;
     }
     EXPECT_NO_THROW(FormDataParser::parse(sample.left(complete), "cut.dfm"));
 }
@@ -314,14 +311,10 @@ TEST(FormDataParserTest, NestingIsBoundedForObjectsAndCollectionItems) {
     EXPECT_NO_THROW(FormDataParser::parse(nestedObjects(FormDataParser::MaxDepth), "deep.dfm"));
     EXPECT_NO_THROW(FormDataParser::parse(nestedItems(FormDataParser::MaxDepth - 1), "deep.dfm"));
     const auto expectTooDeep = [](const QString& text, int line) {
-        try {
-            FormDataParser::parse(text, "deep.dfm");
-            FAIL() << "parsed without error";
-        } catch (const EFormDataError& error) {
-            EXPECT_TRUE(error.Message().startsWith(QStringLiteral("deep.dfm, line %1: ").arg(line)))
-                << error.what();
-            EXPECT_TRUE(error.Message().contains(QLatin1String("nested deeper"))) << error.what();
-        }
+        const QString where = QStringLiteral("deep.dfm, line %1: ").arg(line);
+        EXPECT_THAT([&] { FormDataParser::parse(text, "deep.dfm"); },
+                    ThrowsWithMessage<EFormDataError>(
+                        AllOf(StartsWith(where.toStdString()), HasSubstr("nested deeper"))));
     };
     expectTooDeep(nestedObjects(FormDataParser::MaxDepth + 1), FormDataParser::MaxDepth + 1);
     expectTooDeep(nestedItems(100000), FormDataParser::MaxDepth + 1);

@@ -2,6 +2,7 @@
 
 #include "FormDataProbes.h"
 #include "platform/core/Exception.h"
+#include "support/ThrowsWithMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,13 +38,8 @@ TEST_F(LoadFormDataTest, ReadsUtf8FormDataFromAPath) {
 }
 
 TEST_F(LoadFormDataTest, AMissingResourceIsALoadErrorNamingIt) {
-    try {
-        LoadFormDataResource(&form, ":/forms/NoSuchForm.dfm", handlers);
-        FAIL() << "loaded a missing resource";
-    } catch (const EFormDataError& error) {
-        EXPECT_TRUE(error.Message().contains(QLatin1String(":/forms/NoSuchForm.dfm")))
-            << error.what();
-    }
+    EXPECT_THAT([&] { LoadFormDataResource(&form, ":/forms/NoSuchForm.dfm", handlers); },
+                ThrowsWithMessage<EFormDataError>(testing::HasSubstr(":/forms/NoSuchForm.dfm")));
     EXPECT_FALSE(form.IsLoading());
 }
 
@@ -52,13 +48,12 @@ TEST_F(LoadFormDataTest, ASyntaxErrorInTheLastFileTouchesNothing) {
         "base.dfm", "object frmBase: TProbeForm\n  object panFilial: TProbePanel\n  end\nend\n");
     const QString broken =
         write("derived.dfm", "inherited frmDerived: TProbeForm\n  Caption = 'x\nend\n");
-    try {
-        LoadFormDataResources(&form, {base, broken}, handlers);
-        FAIL() << "loaded a broken file";
-    } catch (const EFormDataError& error) {
-        EXPECT_TRUE(error.Message().startsWith(broken + QLatin1String(", line 2: ")))
-            << error.what();
-    }
+    EXPECT_THAT(
+        [&] {
+            LoadFormDataResources(&form, {base, broken}, handlers);
+        },
+        ThrowsWithMessage<EFormDataError>(
+            testing::StartsWith((broken + QLatin1String(", line 2: ")).toStdString())));
     EXPECT_EQ(form.ComponentCount(), 0);
     EXPECT_TRUE(form.propertiesRead.isEmpty());
 }

@@ -309,7 +309,7 @@ TEST_F(GridEditingTest, AClosedDataSetLeavesNoCurrentFieldAndKeysDoNothing) {
     EXPECT_TRUE(user().Type("n"));
     EXPECT_EQ(cds->State(), dsInactive);
     EXPECT_TRUE(dialogs.Messages().empty());
-    Load(OperationTypes());
+    Load(test::OperationTypesPacket());
     EXPECT_EQ(grid->SelectedField(), cds->FieldByName("OPERACAO"));
 }
 

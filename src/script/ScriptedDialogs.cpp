@@ -1,9 +1,9 @@
-#include "platform/forms/ScriptedDialogs.h"
+#include "script/ScriptedDialogs.h"
 
 #include "platform/forms/Dispatch.h"
-#include "platform/forms/ScriptError.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
+#include "script/ScriptError.h"
 
 namespace ger {
 

@@ -1,4 +1,4 @@
-#include "platform/forms/ScriptedUser.h"
+#include "script/ScriptedUser.h"
 
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TCustomForm.h"

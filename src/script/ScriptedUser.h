@@ -20,7 +20,7 @@
 // Clicking a visible but disabled control does nothing.
 
 #include "platform/forms/Keys.h"
-#include "platform/forms/ScriptError.h"
+#include "script/ScriptError.h"
 
 #include <QString>
 
