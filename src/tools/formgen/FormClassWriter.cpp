@@ -40,8 +40,8 @@ QString macroBody(const FormClassModel& model) {
                                      "QStringLiteral(\"%1\"); }")
                           .arg(model.className)};
     for (const FormComponent& component : model.components)
-        lines << QStringLiteral("    ::ger::%1* %2 = nullptr;").arg(component.className,
-                                                                    component.name);
+        lines << QStringLiteral("    ::ger::%1* %2 = nullptr;")
+                     .arg(component.className, component.name);
     for (const FormHandler& handler : model.handlers)
         lines << QStringLiteral("    %1 %2;").arg(eventType(handler.events.front()), handler.name);
     lines << QStringLiteral("") << QStringLiteral("protected:")

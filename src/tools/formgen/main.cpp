@@ -2,7 +2,8 @@
 // time, so that a component or handler the form data names and the class lacks is a build
 // error rather than a load error at run time.
 //
-//   ger-formgen --source-root src --class TfrmTpOperFil --base src/framework/forms/frmPadrImportExport.dfm
+//   ger-formgen --source-root src --class TfrmTpOperFil --base
+//   src/framework/forms/frmPadrImportExport.dfm
 //               --form src/module/Cli_ger99500.dfm
 //               --header build/generated/module/TfrmTpOperFil_form.h
 //               --source build/generated/module/TfrmTpOperFil_form.cpp
@@ -30,7 +31,8 @@ namespace {
 FormDataDocument readDocument(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EFormDataError(QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString()));
+        throw EFormDataError(
+            QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString()));
     return FormDataParser::parseUtf8(file.readAll(), path);
 }
 
@@ -68,8 +70,7 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("The screen's own form data."),
                                   QStringLiteral("file"));
     const QCommandLineOption header(QStringLiteral("header"),
-                                    QStringLiteral("The header to write."),
-                                    QStringLiteral("file"));
+                                    QStringLiteral("The header to write."), QStringLiteral("file"));
     const QCommandLineOption source(QStringLiteral("source"),
                                     QStringLiteral("The source file to write."),
                                     QStringLiteral("file"));
@@ -85,11 +86,10 @@ int main(int argc, char* argv[]) {
         const FormClassModel model = FormClassModel::Read(readDocument(options.value(base)),
                                                           readDocument(options.value(form)));
         if (model.className != options.value(className))
-            throw EFormDataError(QStringLiteral("%1: the root is a %2, not the class %3")
-                                     .arg(options.value(form), model.className,
-                                          options.value(className)));
-        const GeneratedFiles files =
-            WriteFormClass(model, HeaderIndex(options.values(sourceRoot)));
+            throw EFormDataError(
+                QStringLiteral("%1: the root is a %2, not the class %3")
+                    .arg(options.value(form), model.className, options.value(className)));
+        const GeneratedFiles files = WriteFormClass(model, HeaderIndex(options.values(sourceRoot)));
         writeIfChanged(options.value(header), files.header);
         writeIfChanged(options.value(source), files.source);
     } catch (const Exception& e) {

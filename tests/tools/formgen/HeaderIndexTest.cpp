@@ -30,8 +30,8 @@ TEST_F(HeaderIndexTest, FindsTheOneHeaderNamedAfterTheClassUnderAnyRoot) {
     Touch("src/platform/forms/TEdit.h");
     Touch("src/platform/forms/TEdit.cpp");
     Touch("tests/cases/TfrmCaso.h");
-    const HeaderIndex index({tree.filePath("src"), tree.filePath("tests/cases"),
-                             tree.filePath("src/")});
+    const HeaderIndex index(
+        {tree.filePath("src"), tree.filePath("tests/cases"), tree.filePath("src/")});
     EXPECT_EQ(index.HeaderOf("TEdit"), "platform/forms/TEdit.h")
         << "a root given twice is indexed once";
     EXPECT_EQ(index.HeaderOf("TfrmCaso"), "TfrmCaso.h");

@@ -15,7 +15,6 @@ public:
         LoadScreenForm();
     }
     void Limita();
-
 };
 
 } // namespace ger

@@ -3,6 +3,4 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/forms/TEdit.h"
 
-namespace ger {
-
-} // namespace ger
+namespace ger {} // namespace ger
