@@ -116,7 +116,9 @@ void QtControlView::SyncAppearance() {
 }
 
 QPoint QtControlView::ClientPoint(const QWidget* source, const QPoint& point) const {
-    const QPoint inWidget = source == m_widget ? point : m_widget->mapFrom(source, point);
+    // mapTo, not mapFrom: Qt's mapFrom walks from the widget up to the one passed, which must
+    // be an ancestor; the sources here (an in-place editor, a button) are children.
+    const QPoint inWidget = source == m_widget ? point : source->mapTo(m_widget, point);
     if (!m_control)
         return inWidget;
     const QPoint border((m_control->Width() - m_control->ClientWidth()) / 2,

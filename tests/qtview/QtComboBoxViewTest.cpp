@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 
 using namespace ger;
 using namespace ger::qtviewtest;
@@ -89,3 +90,16 @@ TEST_F(QtComboBoxViewTest, AWidgetChangeTheModelDoesNotTakeIsUndone) {
 }
 
 } // namespace
+
+// The text of an editable combo box is a child widget of the combo's: a click into it, like one
+// into a grid's in-place editor, must reach the model as a click on the combo.
+TEST_F(QtComboBoxViewTest, AClickIntoAnEditableCombosTextFocusesTheCombo) {
+    combo->SetStyle(csDropDown);
+    ProcessPending();
+    QLineEdit* line = box()->lineEdit();
+    ASSERT_NE(line, nullptr);
+    QTest::mouseClick(line, Qt::LeftButton, {}, line->rect().center());
+    ProcessPending();
+    EXPECT_TRUE(combo->Focused());
+    EXPECT_EQ(combo->Text(), "Sim");
+}

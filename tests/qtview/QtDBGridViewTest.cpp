@@ -126,6 +126,37 @@ TEST_F(QtDBGridViewTest, ThePickListsChoiceIsWrittenToTheField) {
     EXPECT_EQ(gridView()->PickList(), nullptr) << "the list closes after the choice";
 }
 
+// Each in-place editor, a click into its text: the editor stays, the grid on its cell.
+class QtDBGridEditorClickTest : public QtDBGridViewTest, public testing::WithParamInterface<int> {};
+
+TEST_P(QtDBGridEditorClickTest, AClickIntoTheOpenEditorsTextKeepsItOpenOnItsCell) {
+    load();
+    showForm();
+    const int column = GetParam();
+    grid->Columns()[0]->SetReadOnly(false);
+    clickCell(1, column);
+    clickCell(1, column);
+    ASSERT_TRUE(grid->EditorMode());
+    QLineEdit* editor = gridView()->EditorWidget();
+    for (const QPoint at : {editor->rect().center(), QPoint(2, editor->height() / 2)}) {
+        QTest::mouseClick(editor, Qt::LeftButton, {}, at);
+        ProcessPending();
+        ASSERT_TRUE(grid->EditorMode());
+        EXPECT_EQ(grid->CurrentRow(), 1);
+        EXPECT_EQ(grid->SelectedIndex(), column);
+        EXPECT_EQ(focused(), gridView()->EditorWidget());
+    }
+    QTest::mouseDClick(editor, Qt::LeftButton, {}, editor->rect().center());
+    ProcessPending();
+    EXPECT_TRUE(grid->EditorMode());
+}
+
+INSTANTIATE_TEST_SUITE_P(Columns, QtDBGridEditorClickTest, testing::Values(0, 1, 2),
+                         [](const auto& p) {
+                             return p.param == 0 ? std::string("PlainText")
+                                                 : "PickList" + std::to_string(p.param);
+                         });
+
 TEST_F(QtDBGridViewTest, TypingIntoTheEditorGoesThroughTheModel) {
     load();
     showForm();
