@@ -303,12 +303,14 @@ inherited frmTpOperFil: TfrmTpOperFil
       DisplayLabel = 'Liberado'
       FieldName = 'IDLIBERADO'
       OnGetText = cdsTpOperFilIDLIBERADOGetText
+      OnSetText = cdsTpOperFilIDLIBERADOSetText
       Size = 1
     end
     object cdsTpOperFilIDLANCMANUAL: TStringField
       DisplayLabel = 'Permite Lanc. Manual'
       FieldName = 'IDLANCMANUAL'
       OnGetText = cdsTpOperFilIDLANCMANUALGetText
+      OnSetText = cdsTpOperFilIDLANCMANUALSetText
       Size = 1
     end
     object cdsTpOperFilCDFILIAL: TStringField

@@ -1,7 +1,7 @@
-// The per-branch grid dbgPadrao of TfrmTpOperFil: the texts of the two flags, which columns are
-// edited in place, the picture of the address column, the opening of the issuing-data dialog
-// and of the bulk registration, and the refusal of new and removed rows (the list is the
-// server's).
+// The per-branch grid dbgPadrao of TfrmTpOperFil: the texts of the two flags, shown and typed,
+// which columns are edited in place, the picture of the address column, the opening of the
+// issuing-data dialog and of the bulk registration, and the refusal of new and removed rows (the
+// list is the server's).
 
 #include "framework/TButtonFlat.h"
 #include "module/Cli_ger99501.h"
@@ -32,6 +32,12 @@ QString FlagText(const TField* field) {
     return field->AsString() == QLatin1String("N") ? QStringLiteral("Não") : QStringLiteral("Sim");
 }
 
+// The pick list's "Sim" and "Não" and a typed "s" or "n" alike: the flag is the text's first
+// letter in upper case, as the server expects it.
+void SetFlag(TField* field, const QString& text) {
+    field->SetAsString(text.left(1).toUpper());
+}
+
 } // namespace
 
 void TfrmTpOperFil::cdsTpOperFilIDLIBERADOGetText(TField* Sender, QString& Text, bool) {
@@ -40,6 +46,14 @@ void TfrmTpOperFil::cdsTpOperFilIDLIBERADOGetText(TField* Sender, QString& Text,
 
 void TfrmTpOperFil::cdsTpOperFilIDLANCMANUALGetText(TField* Sender, QString& Text, bool) {
     Text = FlagText(Sender);
+}
+
+void TfrmTpOperFil::cdsTpOperFilIDLIBERADOSetText(TField* Sender, const QString& Text) {
+    SetFlag(Sender, Text);
+}
+
+void TfrmTpOperFil::cdsTpOperFilIDLANCMANUALSetText(TField* Sender, const QString& Text) {
+    SetFlag(Sender, Text);
 }
 
 bool TfrmTpOperFil::IsAddressColumnSelected() const {

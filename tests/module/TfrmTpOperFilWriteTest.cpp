@@ -20,6 +20,7 @@ using ::testing::SizeIs;
 namespace {
 
 constexpr int ColLiberado = 1;
+constexpr int ColLancManual = 2;
 
 class BranchWriteTest : public MainScreenTest {
 protected:
@@ -81,6 +82,27 @@ TEST_F(BranchWriteTest, NaoAndDownSendsRowWithBranchOfEditAndStoresIt) {
     EXPECT_FALSE(form.sbtImportExport->Enabled());
     EXPECT_THAT(MessageTexts(), IsEmpty());
     ExpectAnimationFramedTheCall();
+}
+
+// A typed flag is stored as the pick list's would be: its first letter, upper case. "n" typed
+// into "Liberado" is "N" on screen and on the server, and "s" typed into "Permite Lanc.
+// Manual" is "S".
+TEST_F(BranchWriteTest, TypedFlagsAreStoredAsTheirUpperCaseFirstLetter) {
+    OpenWithBranch0001();
+    const int row = RowOf("02");
+    ASSERT_TRUE(ClickCell(row, ColLiberado));
+    ASSERT_TRUE(ClickCell(row, ColLiberado));
+    ASSERT_TRUE(User().Type("n"));
+    ASSERT_TRUE(User().Press(VK_DOWN));
+    EXPECT_EQ(Stored("0001", "02", "IDLIBERADO"), "N");
+    EXPECT_EQ(Grid().DisplayText(row, ColLiberado), "Não");
+
+    ASSERT_TRUE(ClickCell(row, ColLancManual));
+    ASSERT_TRUE(ClickCell(row, ColLancManual));
+    ASSERT_TRUE(User().Type("sim"));
+    ASSERT_TRUE(User().Press(VK_UP));
+    EXPECT_EQ(Stored("0001", "02", "IDLANCMANUAL"), "S");
+    EXPECT_THAT(MessageTexts(), IsEmpty());
 }
 
 TEST_F(BranchWriteTest, ConfirmButtonPostsAndGridStaysOnEditedRowAfterReload) {
