@@ -64,6 +64,18 @@ public:
         value = port;
     }
 
+    void seconds(const char* key, int& value) const {
+        QString text;
+        this->text(key, text);
+        if (text.isNull())
+            return;
+        bool ok = false;
+        const int seconds = text.toInt(&ok);
+        if (!ok || seconds < 1 || seconds > MaxCallTimeoutSeconds)
+            fail(key, text, "a number of seconds from 1 to 3600");
+        value = seconds;
+    }
+
     void dialect(const char* key, SqlDialect& value) const {
         QString text;
         this->text(key, text);
@@ -97,6 +109,7 @@ HostSettings HostSettings::FromFile(const QString& path) {
     reader.text("Host/NomeFiliProc", settings.branchName);
     reader.text("AppServer/WebURL", settings.serverHost);
     reader.port("AppServer/WebPort", settings.serverPort);
+    reader.seconds("AppServer/WebTimeout", settings.callTimeoutSeconds);
     reader.text("Database/Path", settings.databasePath);
     reader.dialect("Database/Dialect", settings.dialect);
     if (settings.singleBranch && settings.branchCode.isEmpty())
@@ -132,6 +145,10 @@ QString WebURL() {
 
 int WebPort() {
     return HostSettings::Current().serverPort;
+}
+
+int WebTimeout() {
+    return HostSettings::Current().callTimeoutSeconds;
 }
 
 } // namespace ger

@@ -15,6 +15,7 @@
 //   [AppServer]
 //   WebURL=127.0.0.1        ; host of the application server (default 127.0.0.1)
 //   WebPort=211             ; its port, 1 to 65535 (default 211, the socket server's own)
+//   WebTimeout=30           ; seconds a call may wait for the server's answer, 1 to 3600
 //   [Database]
 //   Path=/var/lib/ger/empresa.db   ; the company database (SQLite)
 //   Dialect=Oracle          ; Oracle, MSSQL or InterBase: which SQL text the queries run
@@ -28,12 +29,16 @@
 
 namespace ger {
 
+// The longest call timeout the settings accept: an hour.
+inline constexpr int MaxCallTimeoutSeconds = 3600;
+
 struct HostSettings {
     bool singleBranch = false; // ModuFili
     QString branchCode;        // FiliProc
     QString branchName;        // NomeFiliProc
     QString serverHost = QStringLiteral("127.0.0.1");
     int serverPort = 211;
+    int callTimeoutSeconds = 30; // WebTimeout
     QString databasePath;
     SqlDialect dialect = SqlDialect::Oracle;
 
@@ -49,5 +54,7 @@ QString FiliProc();
 QString NomeFiliProc();
 QString WebURL();
 int WebPort();
+// Seconds a server call waits for its answer before it fails and the connection is dropped.
+int WebTimeout();
 
 } // namespace ger

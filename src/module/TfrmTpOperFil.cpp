@@ -4,6 +4,8 @@
 #include "framework/TBtnPesquisa.h"
 #include "framework/TButtonFlat.h"
 #include "module/Cli_ger99500.h"
+#include "platform/core/Exception.h"
+#include "platform/net/NetExceptions.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TStringField.h"
@@ -71,11 +73,25 @@ void TfrmTpOperFil::FormActivate(TObject*) {
 void TfrmTpOperFil::netTpOperFilBeforeConnect(TObject*) {
     netTpOperFil->SetPort(WebPort());
     netTpOperFil->SetHost(WebURL());
+    netTpOperFil->setCallTimeout(WebTimeout() * 1000);
 }
 
+// A failed fetch says first, for the user, what could not be done; then what the transport or
+// the server said, for support.
 void TfrmTpOperFil::LoadBranchOperationTypes() {
-    const QVariant packet =
-        netTpOperFil->AppServer().Call(QStringLiteral("GetTpOperFil"), {medFilial->Text()});
+    const auto withContext = [this](const Exception& e) {
+        return QStringLiteral("Não foi possível carregar os tipos de operação da filial %1: %2")
+            .arg(medFilial->Text(), e.Message());
+    };
+    QVariant packet;
+    try {
+        packet =
+            netTpOperFil->AppServer().Call(QStringLiteral("GetTpOperFil"), {medFilial->Text()});
+    } catch (const ERemoteError& e) {
+        throw ERemoteError(withContext(e));
+    } catch (const ETransportError& e) {
+        throw ETransportError(withContext(e));
+    }
     cdsTpOperFil->SetData(packet.toByteArray());
 }
 

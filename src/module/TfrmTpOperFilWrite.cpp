@@ -13,6 +13,7 @@
 #include "framework/ShowAvi.h"
 #include "framework/TMessages.h"
 #include "module/TfrmTpOperFil.h"
+#include "platform/core/Exception.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TStringField.h"
 #include "platform/forms/TApplication.h"
@@ -43,11 +44,15 @@ void TfrmTpOperFil::cdsTpOperFilAfterPost(TDataSet*) {
         return;
     try {
         WritePostedRow();
+    } catch (const EAbort&) {
+        // A failed result, already shown by CheckResultServ.
     } catch (const std::exception& e) {
-        // A failed result was already shown by CheckResultServ (its EServerResult is silent,
-        // so HandleException passes over it), but any other failure, a lost connection say,
-        // is shown here once, or the user would take the posted values for saved ones.
-        Application().HandleException(e);
+        // Any other failure, a lost connection say, is shown here once, or the user would take
+        // the posted values for saved ones; what the transport says (method, host, port) is
+        // for support, after a sentence for the user.
+        Application().HandleException(
+            Exception(QStringLiteral("Não foi possível gravar a alteração: %1")
+                          .arg(QString::fromUtf8(e.what()))));
     }
 }
 

@@ -144,6 +144,9 @@ QString QtDialogService::TitleOf(TMsgDlgType type) {
 
 TModalResult QtDialogService::MessageDlg(const QString& text, TMsgDlgType type,
                                          TMsgDlgButtons buttons) {
+    // A message about the call under way (its failure, mostly) is not to be read through the
+    // animation: the window goes now; HideProgress then has nothing left to remove.
+    HideProgress();
     const ActivationReturn activation;
     QList<TMsgDlgBtn> list = ButtonsOf(buttons);
     if (list.isEmpty())

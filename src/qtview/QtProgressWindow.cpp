@@ -1,12 +1,20 @@
 #include "qtview/QtProgressWindow.h"
 
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace ger {
+namespace {
+
+// How long Present waits for the window system to show the window before the caller blocks.
+constexpr int ExposeWaitMs = 500;
+
+} // namespace
 
 QtProgressWindow::QtProgressWindow(QWidget* over, int kind, const QString& text)
     : QWidget(over ? over->window() : nullptr,
@@ -25,6 +33,11 @@ QtProgressWindow::QtProgressWindow(QWidget* over, int kind, const QString& text)
     layout->addWidget(m_label);
     layout->addWidget(m_bar);
     setMinimumWidth(280);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+QtProgressWindow::~QtProgressWindow() {
+    QGuiApplication::restoreOverrideCursor();
 }
 
 QString QtProgressWindow::Text() const {
@@ -43,7 +56,13 @@ void QtProgressWindow::Present(QWidget* over) {
     move(frame.topLeft());
     show();
     raise();
+    // The window system maps a window only when its events are read; user input stays queued
+    // for after the call, so nothing of the screen runs meanwhile.
+    const QDeadlineTimer deadline(ExposeWaitMs);
+    while (windowHandle() && !windowHandle()->isExposed() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     repaint();
+    QGuiApplication::sync();
 }
 
 } // namespace ger

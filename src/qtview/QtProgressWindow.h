@@ -2,8 +2,9 @@
 // QtProgressWindow: the framework's progress animation as a small modeless window without a
 // frame, centred over the form's window: the text (when one was given) above an indeterminate
 // progress bar. It takes no focus and no input, so the screen under it keeps the keyboard.
-// Since the screens wait for the server on the user-interface thread, the window is painted
-// at once when shown rather than at the next turn of the event loop.
+// Since the screens wait for the server on the user-interface thread, the window is mapped and
+// painted, and the hourglass is set, before Present returns, that is before the call blocks;
+// the hourglass stays while the window lives.
 
 #include <QWidget>
 
@@ -16,6 +17,7 @@ class QtProgressWindow : public QWidget {
     Q_OBJECT
 public:
     QtProgressWindow(QWidget* over, int kind, const QString& text);
+    ~QtProgressWindow() override;
 
     int Kind() const { return m_kind; }
     QString Text() const;

@@ -2,6 +2,7 @@
 // branch, and the loading of its operation types when the focus leaves the panel.
 
 #include "MainScreenTest.h"
+#include "framework/HostSettings.h"
 #include "framework/TBtnPesquisa.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
@@ -11,12 +12,16 @@
 #include "platform/forms/grid/GridInput.h"
 #include "platform/forms/grid/TDBGrid.h"
 #include "platform/sql/TADOIBQuery.h"
+#include "server/TNetConnection.h"
 
 #include <gmock/gmock.h>
 
 using namespace ger;
+using ::testing::AllOf;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 
 namespace {
 
@@ -239,7 +244,21 @@ TEST_F(BranchPanelTest, FailingLoadIsLeftToDispatchAndGridStaysClosed) {
 
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages().front().type, mtError);
+    EXPECT_THAT(dialogs.Messages().front().text.toStdString(),
+                AllOf(StartsWith("Não foi possível carregar os tipos de operação da filial 0001: "),
+                      HasSubstr("GetTpOperFil")))
+        << "a sentence for the user first, then the method for support";
     EXPECT_FALSE(form.cdsTpOperFil->Active());
+}
+
+TEST_F(BranchPanelTest, CallsWaitForTheServerAsLongAsWebTimeoutSays) {
+    HostSettings settings = HostSettings::Current();
+    settings.callTimeoutSeconds = 7;
+    HostSettings::SetCurrent(settings);
+    TfrmTpOperFil& form = OpenScreen();
+    EXPECT_EQ(form.netTpOperFil->callTimeout(), 7000);
+    settings.callTimeoutSeconds = 30;
+    HostSettings::SetCurrent(settings);
 }
 
 // The check runs the query's text of the connection's dialect; every dialect's text must

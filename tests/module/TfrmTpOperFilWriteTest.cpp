@@ -13,9 +13,12 @@
 #include <gmock/gmock.h>
 
 using namespace ger;
+using ::testing::AllOf;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::SizeIs;
+using ::testing::StartsWith;
 
 namespace {
 
@@ -198,7 +201,9 @@ TEST_F(BranchWriteTest, TransportFailureIsShownOnceAndNextWriteShowsServerValues
 
     ASSERT_THAT(dialogs.Messages(), SizeIs(1));
     EXPECT_EQ(dialogs.Messages().front().type, mtError);
-    EXPECT_FALSE(dialogs.Messages().front().text.isEmpty());
+    EXPECT_THAT(
+        dialogs.Messages().front().text.toStdString(),
+        AllOf(StartsWith("Não foi possível gravar a alteração: "), HasSubstr("SetTpOperFil")));
     EXPECT_EQ(Grid().DisplayText(row, ColLiberado), "Não");
     EXPECT_EQ(form.cdsTpOperFil->ChangeCount(), 1);
     EXPECT_FALSE(dialogs.IsProgressShown());

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QWindow>
 #include <functional>
 
 using namespace ger;
@@ -225,6 +226,34 @@ TEST_F(QtDialogServiceTest, TheProgressWindowComesAndGoesOverTheForm) {
     EXPECT_TRUE(progress.isNull()) << "a second animation replaces the first";
     service->HideProgress();
     EXPECT_EQ(service->ProgressWindow(), nullptr);
+}
+
+// While the screen waits for the server, the animation is painted and the hourglass shown
+// before the call blocks; a message of the call's failure is read without the animation over
+// it, and with the normal cursor.
+TEST_F(QtDialogServiceTest, TheAnimationIsExposedWithTheHourglassAndGoesBeforeAMessage) {
+    showForm();
+    service->ShowProgress(form, 1, "Atualizando dados no servidor");
+    QPointer<QtProgressWindow> progress = service->ProgressWindow();
+    ASSERT_FALSE(progress.isNull());
+    ASSERT_NE(progress->windowHandle(), nullptr);
+    EXPECT_TRUE(progress->windowHandle()->isExposed()) << "exposed before ShowProgress returns";
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+
+    bool animationGone = false;
+    bool cursorNormal = false;
+    WhenModal([&](QWidget* window) {
+        animationGone = progress.isNull();
+        cursorNormal = QGuiApplication::overrideCursor() == nullptr;
+        PressButton(window, "OK");
+    });
+    service->MessageDlg("Não foi possível gravar a alteração: sem conexão", mtError,
+                        TMsgDlgButtons(mbOK));
+    EXPECT_TRUE(animationGone);
+    EXPECT_TRUE(cursorNormal);
+    service->HideProgress();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(QtDialogServiceTest, TheCursorFollowsTheScreen) {

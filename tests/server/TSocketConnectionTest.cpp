@@ -197,9 +197,15 @@ TEST_F(TSocketConnectionTest, LostServerFailsOneCallThenTheNextCallReconnects) {
 
 TEST_F(TSocketConnectionTest, CallWithoutReplyInTimeDisconnects) {
     net->setCallTimeout(100);
-    EXPECT_THROW(net->AppServer().Call("Lento", {}), ETransportError);
+    EXPECT_THAT([this] { net->AppServer().Call("Lento", {}); },
+                test::ThrowsWithMessage<ETransportError>(
+                    testing::AllOf(testing::HasSubstr("Lento"),
+                                   testing::HasSubstr("o servidor não respondeu em 100 ms"))));
     EXPECT_FALSE(net->Connected());
     gate->release();
+    EXPECT_EQ(net->AppServer().Call("Contador", {}), QVariant(qint64(1)))
+        << "the next call connects again";
+    EXPECT_TRUE(net->Connected());
 }
 
 TEST_F(TSocketConnectionTest, FormDataPropertiesAreRead) {

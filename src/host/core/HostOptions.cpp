@@ -19,6 +19,7 @@ const QString kFiliProc = QStringLiteral("FiliProc");
 const QString kNomeFiliProc = QStringLiteral("NomeFiliProc");
 const QString kWebURL = QStringLiteral("WebURL");
 const QString kWebPort = QStringLiteral("WebPort");
+const QString kWebTimeout = QStringLiteral("WebTimeout");
 const QString kDatabase = QStringLiteral("database");
 const QString kDialect = QStringLiteral("dialect");
 const QString kModule = QStringLiteral("module");
@@ -28,12 +29,12 @@ const QString kScreenshot = QStringLiteral("screenshot");
 void AddOptions(QCommandLineParser& parser) {
     parser.addOption({kHelp, QStringLiteral("Shows the options.")});
     const std::pair<QString, QString> valued[] = {
-        {kSettings, QStringLiteral("FILE")},   {kModuFili, QStringLiteral("BOOL")},
-        {kFiliProc, QStringLiteral("CODE")},   {kNomeFiliProc, QStringLiteral("NAME")},
-        {kWebURL, QStringLiteral("HOST")},     {kWebPort, QStringLiteral("PORT")},
-        {kDatabase, QStringLiteral("PATH")},   {kDialect, QStringLiteral("NAME")},
-        {kModule, QStringLiteral("PATH")},     {kScript, QStringLiteral("FILE")},
-        {kScreenshot, QStringLiteral("FILE")},
+        {kSettings, QStringLiteral("FILE")},      {kModuFili, QStringLiteral("BOOL")},
+        {kFiliProc, QStringLiteral("CODE")},      {kNomeFiliProc, QStringLiteral("NAME")},
+        {kWebURL, QStringLiteral("HOST")},        {kWebPort, QStringLiteral("PORT")},
+        {kWebTimeout, QStringLiteral("SECONDS")}, {kDatabase, QStringLiteral("PATH")},
+        {kDialect, QStringLiteral("NAME")},       {kModule, QStringLiteral("PATH")},
+        {kScript, QStringLiteral("FILE")},        {kScreenshot, QStringLiteral("FILE")},
     };
     for (const auto& [name, value] : valued)
         parser.addOption({name, QString(), value});
@@ -59,6 +60,14 @@ int ParsePort(const QString& option, const QString& text) {
     if (!ok || port < 1 || port > 65535)
         BadValue(option, text, "a port from 1 to 65535");
     return port;
+}
+
+int ParseSeconds(const QString& option, const QString& text) {
+    bool ok = false;
+    const int seconds = text.trimmed().toInt(&ok);
+    if (!ok || seconds < 1 || seconds > MaxCallTimeoutSeconds)
+        BadValue(option, text, "a number of seconds from 1 to 3600");
+    return seconds;
 }
 
 SqlDialect ParseDialect(const QString& option, const QString& text) {
@@ -101,6 +110,8 @@ void ApplyOptions(const QCommandLineParser& parser, HostOptions& options) {
         s.serverHost = parser.value(kWebURL).trimmed();
     if (parser.isSet(kWebPort))
         s.serverPort = ParsePort(kWebPort, parser.value(kWebPort));
+    if (parser.isSet(kWebTimeout))
+        s.callTimeoutSeconds = ParseSeconds(kWebTimeout, parser.value(kWebTimeout));
     if (parser.isSet(kDatabase))
         s.databasePath = AbsolutePath(here, parser.value(kDatabase));
     if (parser.isSet(kDialect))
@@ -167,12 +178,13 @@ QString HostOptions::Usage() {
         "\n"
         "Settings (options override --settings FILE, an INI file):\n"
         "  --settings FILE      [Host] ModuFili, FiliProc, NomeFiliProc; [AppServer] WebURL,\n"
-        "                       WebPort; [Database] Path, Dialect; [Module] Path\n"
+        "                       WebPort, WebTimeout; [Database] Path, Dialect; [Module] Path\n"
         "  --ModuFili BOOL      work for one branch only (true/false)\n"
         "  --FiliProc CODE      that branch's code\n"
         "  --NomeFiliProc NAME  and name\n"
         "  --WebURL HOST        application server host (default 127.0.0.1)\n"
         "  --WebPort PORT       application server port (default 7211)\n"
+        "  --WebTimeout SECONDS how long a call waits for the server's answer (default 30)\n"
         "  --database PATH      company database (SQLite file)\n"
         "  --dialect NAME       Oracle (default), MSSQL or InterBase\n"
         "  --module PATH        the module library (default ../lib/libPkg_ger99500.so)\n"

@@ -9,6 +9,16 @@
 namespace ger {
 namespace {
 
+// "30 s" for whole seconds, "250 ms" otherwise.
+QString Duration(int milliseconds) {
+    if (milliseconds % 1000 == 0)
+        return QStringLiteral("%1 s").arg(milliseconds / 1000);
+    return QStringLiteral("%1 ms").arg(milliseconds);
+}
+
+} // namespace
+namespace {
+
 using protocol::MessageType;
 using Status = FrameSocket::Status;
 
@@ -65,7 +75,8 @@ QByteArrayView RemoteClient::exchange(const QByteArray& frame, int timeoutMs, co
         throw ETransportError(
             QStringLiteral("conexão encerrada pelo servidor durante %1").arg(what));
     case Status::TimedOut:
-        throw ETransportError(QStringLiteral("sem resposta em %1 ms").arg(timeoutMs));
+        throw ETransportError(
+            QStringLiteral("o servidor não respondeu em %1").arg(Duration(timeoutMs)));
     case Status::Failed:
         break;
     }
