@@ -53,9 +53,9 @@ void HostWindowTest::TearDown() {
 void HostWindowTest::OpenFromMenu() {
     const QString entry = QString::fromUtf8("GER99500 - Tipo de Operação por Filial");
     for (QAction* menu : window->menuBar()->actions())
-        if (menu->menu() && menu->text() == QLatin1String("Telas"))
+        if (menu->menu() && QString(menu->text()).remove(QLatin1Char('&')) == "Telas")
             for (QAction* action : menu->menu()->actions())
-                if (action->text() == entry) {
+                if (QString(action->text()).remove(QLatin1Char('&')) == entry) {
                     action->trigger();
                     qttest::ProcessPending();
                     return;

@@ -4,17 +4,20 @@
 #include "HostWindowTest.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TStringField.h"
+#include "platform/forms/Dispatch.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/grid/TDBGrid.h"
 #include "qtview/QtDBGridView.h"
 #include "qtview/QtFormView.h"
 #include "qtview/QtLookupDialog.h"
 #include "support/qt/ModalWindow.h"
+#include "support/qt/QtTestApplication.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTableView>
 #include <QTest>
@@ -63,6 +66,33 @@ TEST_F(MainScreenWindowTest, TheMenuOpensTheScreenInTheMdiAreaOnce) {
     EXPECT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
     OpenFromMenu();
     EXPECT_EQ(window->MdiArea()->subWindowList().size(), 1) << "a second choice brings it back";
+}
+
+// The menu without the mouse: F10 opens it, its entries have mnemonics, and the screen has a
+// shortcut of its own that works from inside a screen too.
+TEST_F(MainScreenWindowTest, TheMenuAndTheScreenAreReachedByKeyboard) {
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    qttest::ProcessPending();
+    QMenu* screens = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(screens, nullptr) << "F10 opens the first menu";
+    EXPECT_EQ(screens->title(), "&Telas");
+    QTest::keyClick(screens, Qt::Key_G);
+    qttest::ProcessPending();
+    ASSERT_NE(ScreenView(), nullptr) << "G chooses GER99500";
+    EXPECT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
+
+    TCustomForm* form = ScreenView()->Form();
+    Dispatch([form] { form->Close(); });
+    qttest::ProcessPending();
+    ASSERT_EQ(ScreenView(), nullptr);
+    QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+    qttest::ProcessPending();
+    ASSERT_NE(ScreenView(), nullptr) << "Ctrl+1 opens GER99500";
+    QTest::keyClick(Focused(), Qt::Key_F10);
+    qttest::ProcessPending();
+    EXPECT_NE(qobject_cast<QMenu*>(QApplication::activePopupWidget()), nullptr)
+        << "F10 from inside the screen";
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 }
 
 TEST_F(MainScreenWindowTest, EveryButtonOfTheToolbarShowsItsPictureAndHint) {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -23,15 +24,35 @@ HostMainWindow::HostMainWindow(HostRuntime& runtime, const QString& databasePath
     setCentralWidget(m_mdi);
     resize(1100, 720);
 
-    QMenu* screens = menuBar()->addMenu(QStringLiteral("Telas"));
-    QAction* open = screens->addAction(QStringLiteral("GER99500 - Tipo de Operação por Filial"));
-    connect(open, &QAction::triggered, this, [this] { m_runtime.OpenMainScreen(); });
+    QMenu* screens = m_screens = menuBar()->addMenu(QStringLiteral("&Telas"));
+    QAction* open = screens->addAction(QStringLiteral("&GER99500 - Tipo de Operação por Filial"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    // Queued: a menu chosen by keyboard gives the focus back to where it was when it closes,
+    // which must happen before the screen takes it.
+    connect(
+        open, &QAction::triggered, this, [this] { m_runtime.OpenMainScreen(); },
+        Qt::QueuedConnection);
     screens->addSeparator();
-    QAction* quit = screens->addAction(QStringLiteral("Sair"));
+    QAction* quit = screens->addAction(QStringLiteral("Sai&r"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+    qApp->installEventFilter(this);
 
     m_screenView = new QtScreenView([this](TCustomForm& form) { return frameFor(form); }, this);
+}
+
+// F10 opens the menu bar, whichever widget of this window has the focus: application-wide,
+// before the screens' controls, which take every key for the model.
+bool HostMainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::NoModifier || !widget ||
+        widget->window() != this || QApplication::activePopupWidget())
+        return false;
+    menuBar()->setActiveAction(m_screens->menuAction());
+    return true;
 }
 
 // An MDI child's window goes into a frame in the MDI area; the view deletes the frame with
