@@ -5,6 +5,7 @@
 #include "platform/core/Exception.h"
 #include "platform/forms/IDialogService.h"
 #include "platform/forms/TApplication.h"
+#include "platform/forms/TCustomEdit.h"
 #include "platform/forms/TGroupBox.h"
 #include "platform/forms/TLabel.h"
 #include "platform/forms/TPanel.h"
@@ -32,6 +33,7 @@ HandlerTable BaseScreenForm::BaseHandlers() {
     AddHandler(handlers, QStringLiteral("FormClose"), &BaseScreenForm::FormClose);
     AddHandler(handlers, QStringLiteral("sbtCancelClick"), &BaseScreenForm::sbtCancelClick);
     AddHandler(handlers, QStringLiteral("sbtHelpClick"), &BaseScreenForm::sbtHelpClick);
+    AddHandler(handlers, QStringLiteral("FormKeyDown"), &BaseScreenForm::FormKeyDown);
     return handlers;
 }
 
@@ -69,6 +71,19 @@ void BaseScreenForm::FormClose(TObject*, TCloseAction& Action) {
 
 void BaseScreenForm::sbtCancelClick(TObject*) {
     Close();
+}
+
+void BaseScreenForm::FormKeyDown(TObject*, Word& Key, TShiftState Shift) {
+    if (Shift != TShiftState())
+        return;
+    TWinControl* focused = FocusedControl();
+    if (Key == VK_RETURN && dynamic_cast<TCustomEdit*>(focused)) {
+        Key = 0;
+        SelectNext(focused, true, true);
+    } else if (Key == VK_ESCAPE && IsModal() && !(focused && focused->WantsKey(Key, Shift))) {
+        Key = 0;
+        sbtCancel->Click();
+    }
 }
 
 void BaseScreenForm::sbtHelpClick(TObject*) {

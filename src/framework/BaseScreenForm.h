@@ -36,9 +36,10 @@
 // base's component pointers below; a missing one is an EFormDataError. A screen derived from a
 // screen passes its intermediate class names as `baseClasses`.
 //
-// Handlers of the base: FormCreate (OnCreate), FormClose (OnClose), sbtCancelClick,
-// sbtHelpClick. A handler the screen's own file names is the screen's method: a screen whose
-// file names FormCreate or FormClose replaces the base's and calls the base method itself.
+// Handlers of the base: FormCreate (OnCreate), FormClose (OnClose), FormKeyDown (OnKeyDown),
+// sbtCancelClick, sbtHelpClick. A handler the screen's own file names is the screen's method: a
+// screen whose file names FormCreate or FormClose replaces the base's and calls the base method
+// itself.
 //
 // Behaviour of the base:
 //   FormCreate      makes every button of the toolbar and of the help panel show its hint, the
@@ -48,8 +49,10 @@
 //   sbtCancelClick  closes the form (a modal form ends with mrCancel);
 //   sbtHelpClick    shows "Ajuda não disponível para esta tela." as information: the system
 //                   has no help file;
-//   keys            nothing of their own: keys go to the focused control (the grids use
-//                   Escape and Insert themselves).
+//   FormKeyDown     (KeyPreview: before the focused control) Enter in an edit moves to the
+//                   next control, as Tab does; Escape in a modal form runs sbtCancel, unless
+//                   the focused control uses Escape itself (a grid editing a row). Every other
+//                   key goes to the focused control.
 
 #include "platform/core/HandlerTable.h"
 #include "platform/forms/FormTypes.h"
@@ -93,6 +96,7 @@ public:
     void FormClose(TObject* Sender, TCloseAction& Action);
     void sbtCancelClick(TObject* Sender);
     void sbtHelpClick(TObject* Sender);
+    void FormKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
 
 protected:
     // `baseFile`: the resource path of the base form's file; `baseClass`: its root class.

@@ -119,6 +119,34 @@ TEST_F(BaseScreenFormTest, CancelEndsAModalScreenWhichIsThenReleased) {
     EXPECT_TRUE(screen.isNull());
 }
 
+// The base forms' keys: Enter in an edit moves on as Tab does; Escape ends a modal screen as
+// its cancel button does, and means nothing to a screen shown modelessly.
+TEST_F(BaseScreenFormTest, EnterInAnEditMovesToTheNextControl) {
+    QPointer<TfrmTesteRotina> screen = Create();
+    screen->Show();
+    ScriptedUser user(*screen);
+    ASSERT_TRUE(user.Focus(QStringLiteral("edtNome")));
+    ASSERT_TRUE(user.Type(QStringLiteral("Ana")));
+    EXPECT_TRUE(user.Press(VK_RETURN));
+    ASSERT_NE(screen->FocusedControl(), nullptr);
+    EXPECT_EQ(screen->FocusedControl()->Name(), "edtCidade");
+    EXPECT_TRUE(user.Press(VK_ESCAPE));
+    EXPECT_FALSE(screen.isNull()) << "Escape closes only a modal screen";
+}
+
+TEST_F(BaseScreenFormTest, EscapeEndsAModalScreenAsItsCancelButtonDoes) {
+    QPointer<TfrmTesteRotina> screen = Create();
+    dialogs.OnModal([](TCustomForm& f) {
+        ScriptedUser user(f);
+        user.Focus(QStringLiteral("edtCidade"));
+        user.Press(VK_ESCAPE);
+    });
+    TModalResult result = mrNone;
+    EXPECT_TRUE(Dispatch([&] { result = screen->ShowModal(); }));
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_TRUE(screen.isNull());
+}
+
 TEST_F(BaseScreenFormTest, HelpShowsThatThereIsNoHelp) {
     TfrmTesteRotina* screen = Create();
     screen->Show();

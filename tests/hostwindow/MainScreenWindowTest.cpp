@@ -124,6 +124,25 @@ TEST_F(MainScreenWindowTest, TypingABranchAndLeavingTheEditFillsTheGrid) {
     EXPECT_GE(RowOf(QStringLiteral("01")), 0);
 }
 
+// The grid keeps Tab for its cells; Ctrl+Tab leaves it in the real window too (the MDI area
+// must not take the key for switching windows), and Enter in the branch edit moves on as Tab.
+TEST_F(MainScreenWindowTest, CtrlTabLeavesTheGridAndEnterLeavesTheBranchEdit) {
+    OpenFromMenu();
+    ASSERT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
+    Type(QStringLiteral("0001"));
+    Press(Qt::Key_Return);
+    ASSERT_TRUE(BranchDataSet()->Active()) << "Enter left the branch panel, which loaded the list";
+    Press(Qt::Key_Tab);
+    ASSERT_TRUE(Grid()->Focused());
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(Grid()->Focused()) << "Tab moves between the grid's cells";
+    QTest::keyClick(Focused(), Qt::Key_Tab, Qt::ControlModifier);
+    qttest::ProcessPending();
+    EXPECT_FALSE(Grid()->Focused());
+    EXPECT_EQ(ScreenView()->Form()->FocusedControl()->Name(), "medFilial")
+        << "the tab order wraps to the branch edit";
+}
+
 TEST_F(MainScreenWindowTest, AFailedCheckShowsItsMessageAndKeepsTheFocusInTheEdit) {
     OpenFromMenu();
     ASSERT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
@@ -220,6 +239,21 @@ TEST_F(MainScreenWindowTest, TheAutomaticRegistrationOpensAsAModalWindowAndClose
     QTest::mouseClick(WidgetOf(QStringLiteral("btnAutomatico")), Qt::LeftButton);
     EXPECT_EQ(title, QString::fromUtf8("Cadastramento Automático de Tipo de Operação por Filial"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the window is active again";
+    EXPECT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
+}
+
+TEST_F(MainScreenWindowTest, EscapeClosesTheAutomaticRegistrationBackToTheScreen) {
+    OpenFromMenu();
+    ASSERT_NE(ScreenView(), nullptr);
+    bool opened = false;
+    qttest::WhenModal([&opened](QWidget* modal) {
+        opened = true;
+        // The dialog's shell has no control that takes the focus: the key goes to its window.
+        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Escape);
+    });
+    QTest::mouseClick(WidgetOf(QStringLiteral("btnAutomatico")), Qt::LeftButton);
+    EXPECT_TRUE(opened);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the dialog closed";
     EXPECT_EQ(Focused(), WidgetOf(QStringLiteral("medFilial")));
 }
 

@@ -6,7 +6,9 @@ object frmPadrImportExport: TfrmPadrImportExport
   Caption = 'frmPadrImportExport'
   Position = poDefault
   OnClose = FormClose
+  KeyPreview = True
   OnCreate = FormCreate
+  OnKeyDown = FormKeyDown
   object msgPadrao: TMessages
   end
   object panMenu: TPanel

@@ -6,7 +6,9 @@ object frmRotiGeral: TfrmRotiGeral
   Caption = 'frmRotiGeral'
   Position = poMainFormCenter
   OnClose = FormClose
+  KeyPreview = True
   OnCreate = FormCreate
+  OnKeyDown = FormKeyDown
   object msgPadrao: TMessages
   end
   object panMenu: TPanel

@@ -63,6 +63,9 @@ QWidget* HostMainWindow::frameFor(TCustomForm& form) {
     auto* frame = new QMdiSubWindow;
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     m_mdi->addSubWindow(frame);
+    // The MDI area watches the whole application for Ctrl+Tab to cycle its windows, and so
+    // would take the key that leaves a grid; the screens are reached through the menu instead.
+    qApp->removeEventFilter(m_mdi);
     return frame;
 }
 

@@ -123,8 +123,7 @@ bool TCustomForm::DialogKey(Word key, TShiftState shift) {
         return false;
     switch (key) {
     case VK_TAB:
-        if (shift.testFlag(ssCtrl))
-            return false;
+        // Ctrl+Tab too: it is the way out of a control that keeps Tab (a grid with dgTabs).
         SelectNext(m_focused, !shift.testFlag(ssShift), true);
         return true;
     case VK_LEFT:

@@ -30,5 +30,10 @@ inherited frmTesteRotina: TfrmTesteRotina
       Top = 20
       Width = 200
     end
+    object edtCidade: TEdit
+      Left = 8
+      Top = 48
+      Width = 200
+    end
   end
 end

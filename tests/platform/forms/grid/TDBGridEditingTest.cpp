@@ -257,6 +257,21 @@ TEST_F(GridEditingTest, WithoutDgTabsTabLeavesTheGrid) {
     EXPECT_EQ(user().FocusedName(), "edtOutro");
 }
 
+// With dgTabs the grid keeps Tab and Shift+Tab; Ctrl+Tab and Ctrl+Shift+Tab are the way out,
+// forwards and backwards. As any exit of the grid, it leaves the row's edit as it is.
+TEST_F(GridEditingTest, CtrlTabAndCtrlShiftTabLeaveTheGrid) {
+    user().Press(VK_TAB);
+    ASSERT_TRUE(user().PickFromList("dbgPadrao", "Não"));
+    ASSERT_EQ(cds->State(), dsEdit);
+    user().Press(VK_TAB, ssCtrl);
+    EXPECT_EQ(user().FocusedName(), "edtOutro");
+    EXPECT_EQ(cds->State(), dsEdit);
+    EXPECT_EQ(cds->FieldByName("IDLIBERADO")->AsString(), "N");
+    ASSERT_TRUE(user().Focus("dbgPadrao"));
+    user().Press(VK_TAB, TShiftState(ssCtrl) | ssShift);
+    EXPECT_EQ(user().FocusedName(), "edtOutro") << "backwards, round the form's two controls";
+}
+
 TEST_F(GridEditingTest, DoubleClickRunsOnDblClickOnTheClickedCell) {
     QStringList log;
     grid->OnDblClick = [&](TObject*) {
