@@ -104,13 +104,14 @@ void QtFormView::SyncWindow() {
     if (windowTitle() != m_form->Caption())
         setWindowTitle(m_form->Caption());
     syncGeometry();
-    Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    QWidget* window = windowWidget();
+    Qt::WindowStates state = window->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
     if (m_form->WindowState() == wsMinimized)
         state |= Qt::WindowMinimized;
     else if (m_form->WindowState() == wsMaximized)
         state |= Qt::WindowMaximized;
-    if (state != windowState())
-        setWindowState(state);
+    if (state != window->windowState())
+        window->setWindowState(state);
     syncVisibility();
 }
 
@@ -206,12 +207,42 @@ void QtFormView::changeEvent(QEvent* event) {
         windowActivated();
     if (event->type() == QEvent::ParentChange)
         followFrame();
+    if (event->type() == QEvent::WindowStateChange && isWindow())
+        windowStateChangedByUser(windowState());
 }
 
 void QtFormView::followFrame() {
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!frame)
+        return;
+    connect(frame, &QMdiSubWindow::aboutToActivate, this, &QtFormView::frameActivated,
+            Qt::UniqueConnection);
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &QtFormView::frameStateChanged,
+            Qt::UniqueConnection);
+}
+
+void QtFormView::frameStateChanged(Qt::WindowStates, Qt::WindowStates state) {
+    windowStateChangedByUser(state);
+}
+
+QWidget* QtFormView::windowWidget() {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        connect(frame, &QMdiSubWindow::aboutToActivate, this, &QtFormView::frameActivated,
-                Qt::UniqueConnection);
+        return frame;
+    return this;
+}
+
+// The person minimised, maximised or restored the window: the form's WindowState follows, so
+// that the model knows it (IniProc restores a minimised screen by setting wsNormal).
+void QtFormView::windowStateChangedByUser(Qt::WindowStates state) {
+    if (!m_form)
+        return;
+    const TWindowState wanted = state.testFlag(Qt::WindowMinimized)   ? wsMinimized
+                                : state.testFlag(Qt::WindowMaximized) ? wsMaximized
+                                                                      : wsNormal;
+    if (m_form->WindowState() == wanted)
+        return;
+    TCustomForm* form = m_form;
+    Dispatch([form, wanted] { form->SetWindowState(wanted); });
 }
 
 void QtFormView::resizeEvent(QResizeEvent* event) {

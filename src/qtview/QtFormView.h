@@ -61,6 +61,10 @@ private:
     void formDestroying();
     void windowActivated();
     void frameActivated();
+    // The window the person sees: the MDI frame, or this view when it is a window itself.
+    QWidget* windowWidget();
+    void windowStateChangedByUser(Qt::WindowStates state);
+    void frameStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
     // Follows the activation of the MDI frame the view is in, if any.
     void followFrame();
     void bringToFront();

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTableView>
@@ -93,6 +94,21 @@ TEST_F(MainScreenWindowTest, TheMenuAndTheScreenAreReachedByKeyboard) {
     EXPECT_NE(qobject_cast<QMenu*>(QApplication::activePopupWidget()), nullptr)
         << "F10 from inside the screen";
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+}
+
+TEST_F(MainScreenWindowTest, ChoosingTheScreenAgainRestoresItWhenMinimised) {
+    OpenFromMenu();
+    ASSERT_NE(ScreenView(), nullptr);
+    QMdiSubWindow* frame = window->MdiArea()->subWindowList().value(0);
+    ASSERT_NE(frame, nullptr);
+    frame->showMinimized();
+    qttest::ProcessPending();
+    ASSERT_TRUE(frame->isMinimized());
+    EXPECT_EQ(ScreenView()->Form()->WindowState(), wsMinimized) << "the model knows it";
+    OpenFromMenu();
+    EXPECT_FALSE(frame->isMinimized());
+    EXPECT_EQ(ScreenView()->Form()->WindowState(), wsNormal);
+    EXPECT_EQ(window->MdiArea()->activeSubWindow(), frame);
 }
 
 TEST_F(MainScreenWindowTest, EveryButtonOfTheToolbarShowsItsPictureAndHint) {
