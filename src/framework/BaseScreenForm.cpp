@@ -3,6 +3,7 @@
 #include "framework/TButtonFlat.h"
 #include "framework/TMessages.h"
 #include "platform/core/Exception.h"
+#include "platform/db/TClientDataSet.h"
 #include "platform/forms/IDialogService.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomEdit.h"
@@ -34,6 +35,7 @@ HandlerTable BaseScreenForm::BaseHandlers() {
     AddHandler(handlers, QStringLiteral("sbtCancelClick"), &BaseScreenForm::sbtCancelClick);
     AddHandler(handlers, QStringLiteral("sbtHelpClick"), &BaseScreenForm::sbtHelpClick);
     AddHandler(handlers, QStringLiteral("FormKeyDown"), &BaseScreenForm::FormKeyDown);
+    AddHandler(handlers, QStringLiteral("FormCloseQuery"), &BaseScreenForm::FormCloseQuery);
     return handlers;
 }
 
@@ -83,6 +85,32 @@ void BaseScreenForm::FormKeyDown(TObject*, Word& Key, TShiftState Shift) {
     } else if (Key == VK_ESCAPE && IsModal() && !(focused && focused->WantsKey(Key, Shift))) {
         Key = 0;
         sbtCancel->Click();
+    }
+}
+
+void BaseScreenForm::FormCloseQuery(TObject*, bool& CanClose) {
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* dataSet = dynamic_cast<TDataSet*>(Components(i));
+        if (!dataSet || !IsEditMode(dataSet->State()))
+            continue;
+        const TModalResult answer = Application().Dialogs().MessageDlg(
+            UnsavedChangeText, mtConfirmation, TMsgDlgButtons(mbYes) | mbNo | mbCancel);
+        if (answer == mrYes) {
+            auto* clientDataSet = dynamic_cast<TClientDataSet*>(dataSet);
+            const int pending = clientDataSet ? clientDataSet->ChangeCount() : 0;
+            dataSet->Post();
+            // A screen that writes on post merges the written change; one left in the log
+            // is a write that failed (the screen has said so): the screen stays open.
+            if (IsEditMode(dataSet->State()) ||
+                (clientDataSet && clientDataSet->ChangeCount() > pending))
+                CanClose = false;
+        } else if (answer == mrNo) {
+            dataSet->Cancel();
+        } else {
+            CanClose = false;
+        }
+        if (!CanClose)
+            return;
     }
 }
 

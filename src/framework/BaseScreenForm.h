@@ -36,7 +36,8 @@
 // base's component pointers below; a missing one is an EFormDataError. A screen derived from a
 // screen passes its intermediate class names as `baseClasses`.
 //
-// Handlers of the base: FormCreate (OnCreate), FormClose (OnClose), FormKeyDown (OnKeyDown),
+// Handlers of the base: FormCreate (OnCreate), FormClose (OnClose), FormCloseQuery
+// (OnCloseQuery), FormKeyDown (OnKeyDown),
 // sbtCancelClick, sbtHelpClick. A handler the screen's own file names is the screen's method: a
 // screen whose file names FormCreate or FormClose replaces the base's and calls the base method
 // itself.
@@ -44,6 +45,11 @@
 // Behaviour of the base:
 //   FormCreate      makes every button of the toolbar and of the help panel show its hint, the
 //                   screen's own buttons included (they are in the toolbar by then);
+//   FormCloseQuery  a dataset of the screen with a row being edited or inserted asks
+//                   UnsavedChangeText: Yes posts it (and so writes it, where the screen writes
+//                   on post), No cancels it, Cancel keeps the screen open; a post that fails,
+//                   or leaves its change unmerged in a client dataset's log (the write that
+//                   follows it failed), keeps it open too;
 //   FormClose       Action := caFree: closing releases the form (a modal one once its loop has
 //                   ended); whatever keeps a pointer to it forgets it in its OnDestroy;
 //   sbtCancelClick  closes the form (a modal form ends with mrCancel);
@@ -78,6 +84,8 @@ struct DerivedScreenTag {};
 inline constexpr DerivedScreenTag DerivedScreen{};
 
 inline const QString NoHelpText = QStringLiteral("Ajuda não disponível para esta tela.");
+inline const QString UnsavedChangeText =
+    QStringLiteral("Há uma alteração não gravada. Deseja gravá-la antes de fechar?");
 
 class BaseScreenForm : public TForm {
 public:
@@ -97,6 +105,7 @@ public:
     void sbtCancelClick(TObject* Sender);
     void sbtHelpClick(TObject* Sender);
     void FormKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
 
 protected:
     // `baseFile`: the resource path of the base form's file; `baseClass`: its root class.

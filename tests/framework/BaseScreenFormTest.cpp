@@ -6,12 +6,15 @@
 #include "framework/TfrmPadrImportExport.h"
 #include "framework/TfrmRotiGeral.h"
 #include "platform/core/Exception.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TField.h"
 #include "platform/forms/Dispatch.h"
 #include "platform/forms/TGroupBox.h"
 #include "platform/forms/TImage.h"
 #include "platform/forms/TLabel.h"
 #include "platform/forms/TPanel.h"
 #include "platform/forms/TProgressBar.h"
+#include "platform/forms/UserInput.h"
 #include "script/ScriptedUser.h"
 
 #include <QPointer>
@@ -145,6 +148,60 @@ TEST_F(BaseScreenFormTest, EscapeEndsAModalScreenAsItsCancelButtonDoes) {
     EXPECT_TRUE(Dispatch([&] { result = screen->ShowModal(); }));
     EXPECT_EQ(result, mrCancel);
     EXPECT_TRUE(screen.isNull());
+}
+
+// Closing a screen with a row being edited asks first; the answer decides the row's fate and
+// whether the screen closes.
+struct UnsavedCase {
+    const char* name;
+    TModalResult answer;
+    bool closes;
+    const char* stored; // what the dataset holds afterwards, when the screen still lives
+};
+
+class UnsavedChangeTest : public BaseScreenFormTest,
+                          public testing::WithParamInterface<UnsavedCase> {};
+
+TEST_P(UnsavedChangeTest, ClosingWithARowBeingEditedAsksWhetherToSaveIt) {
+    QPointer<TfrmTesteRotina> screen = Create();
+    screen->Show();
+    auto* cds = screen->Find<TClientDataSet>("cdsTeste");
+    ASSERT_NE(cds, nullptr);
+    cds->CreateDataSet();
+    cds->Append();
+    cds->FieldByName("NOME")->SetAsString("Ana");
+    cds->Post();
+    int posts = 0;
+    cds->AfterPost = [&posts](TDataSet*) { ++posts; };
+    cds->Edit();
+    cds->FieldByName("NOME")->SetAsString("Bia");
+    dialogs.Answer(GetParam().answer);
+
+    EXPECT_TRUE(UserInput::CloseForm(*screen));
+
+    ASSERT_EQ(dialogs.Texts(), QStringList({UnsavedChangeText}));
+    EXPECT_EQ(dialogs.Messages().front().buttons, TMsgDlgButtons(mbYes) | mbNo | mbCancel);
+    EXPECT_EQ(screen.isNull(), GetParam().closes);
+    EXPECT_EQ(posts, GetParam().answer == mrYes ? 1 : 0);
+    if (!screen.isNull()) {
+        EXPECT_EQ(cds->State(), dsEdit) << "Cancel keeps the edit as it was";
+        EXPECT_EQ(cds->FieldByName("NOME")->AsString(), GetParam().stored);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, UnsavedChangeTest,
+                         testing::Values(UnsavedCase{"Yes", mrYes, true, ""},
+                                         UnsavedCase{"No", mrNo, true, ""},
+                                         UnsavedCase{"Cancel", mrCancel, false, "Bia"}),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+TEST_F(BaseScreenFormTest, ClosingWithNothingBeingEditedAsksNothing) {
+    QPointer<TfrmTesteRotina> screen = Create();
+    screen->Show();
+    screen->Find<TClientDataSet>("cdsTeste")->CreateDataSet();
+    EXPECT_TRUE(UserInput::CloseForm(*screen));
+    EXPECT_TRUE(screen.isNull());
+    EXPECT_TRUE(dialogs.Texts().isEmpty());
 }
 
 TEST_F(BaseScreenFormTest, HelpShowsThatThereIsNoHelp) {

@@ -2,6 +2,7 @@
 // typed or looked up, its check, the grid it fills, and a row's change written to the server.
 
 #include "HostWindowTest.h"
+#include "framework/BaseScreenForm.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TStringField.h"
 #include "platform/forms/Dispatch.h"
@@ -109,6 +110,32 @@ TEST_F(MainScreenWindowTest, ChoosingTheScreenAgainRestoresItWhenMinimised) {
     EXPECT_FALSE(frame->isMinimized());
     EXPECT_EQ(ScreenView()->Form()->WindowState(), wsNormal);
     EXPECT_EQ(window->MdiArea()->activeSubWindow(), frame);
+}
+
+// Closing the application with a row being edited asks, as closing the screen does: Cancel
+// keeps everything open, No drops the change and lets the application close.
+TEST_F(MainScreenWindowTest, ClosingTheApplicationWhileEditingAsksFirst) {
+    OpenAndTypeBranch(QStringLiteral("0001"));
+    ASSERT_TRUE(BranchDataSet()->Active());
+    BranchDataSet()->Edit();
+    BranchDataSet()->FieldByName(QStringLiteral("IDLIBERADO"))->SetAsString(QStringLiteral("N"));
+    QString asked;
+    qttest::WhenModal([&asked](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        asked = box->text();
+        qttest::PressButton(box, QStringLiteral("Cancelar"));
+    });
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(asked, UnsavedChangeText);
+    ASSERT_NE(ScreenView(), nullptr);
+    EXPECT_EQ(BranchDataSet()->State(), dsEdit);
+
+    qttest::WhenModal([](QWidget* modal) { qttest::PressButton(modal, QString::fromUtf8("Não")); });
+    EXPECT_TRUE(window->close());
+    qttest::ProcessPending();
+    EXPECT_EQ(ScreenView(), nullptr);
+    EXPECT_THAT(server->CallsOf(QStringLiteral("SetTpOperFil")), IsEmpty());
 }
 
 TEST_F(MainScreenWindowTest, EveryButtonOfTheToolbarShowsItsPictureAndHint) {

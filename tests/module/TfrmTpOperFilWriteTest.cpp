@@ -10,6 +10,7 @@
 #include "platform/forms/grid/GridInput.h"
 #include "platform/forms/grid/TDBGrid.h"
 
+#include <QPointer>
 #include <gmock/gmock.h>
 
 using namespace ger;
@@ -106,6 +107,31 @@ TEST_F(BranchWriteTest, TypedFlagsAreStoredAsTheirUpperCaseFirstLetter) {
     ASSERT_TRUE(User().Press(VK_UP));
     EXPECT_EQ(Stored("0001", "02", "IDLANCMANUAL"), "S");
     EXPECT_THAT(MessageTexts(), IsEmpty());
+}
+
+// Closing the screen with a row being edited: Yes writes it before the screen goes; when the
+// write fails, the screen stays, with the change still on it.
+TEST_F(BranchWriteTest, ClosingWhileEditingWritesTheRowOnYes) {
+    QPointer<TfrmTpOperFil> form = &OpenWithBranch0001();
+    ChooseNaoInLiberado(RowOf("02"));
+    dialogs.Answer(mrYes);
+    ASSERT_TRUE(User().Click("sbtCancel"));
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(Stored("0001", "02", "IDLIBERADO"), "N");
+    EXPECT_THAT(server->CallsOf("SetTpOperFil"), SizeIs(1));
+}
+
+TEST_F(BranchWriteTest, ClosingWhileEditingStaysOpenWhenTheWriteFails) {
+    QPointer<TfrmTpOperFil> form = &OpenWithBranch0001();
+    ChooseNaoInLiberado(RowOf("02"));
+    server->Stop();
+    dialogs.Answer(mrYes);
+    ASSERT_TRUE(User().Click("sbtCancel"));
+    ASSERT_FALSE(form.isNull());
+    EXPECT_EQ(form->cdsTpOperFil->ChangeCount(), 1);
+    EXPECT_EQ(Field("IDLIBERADO")->AsString(), "N");
+    ASSERT_THAT(MessageTexts(), SizeIs(2));
+    EXPECT_TRUE(MessageTexts().at(1).startsWith("Não foi possível gravar a alteração: "));
 }
 
 TEST_F(BranchWriteTest, ConfirmButtonPostsAndGridStaysOnEditedRowAfterReload) {

@@ -6,6 +6,7 @@ object frmPadrImportExport: TfrmPadrImportExport
   Caption = 'frmPadrImportExport'
   Position = poDefault
   OnClose = FormClose
+  OnCloseQuery = FormCloseQuery
   KeyPreview = True
   OnCreate = FormCreate
   OnKeyDown = FormKeyDown

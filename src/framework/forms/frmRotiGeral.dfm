@@ -6,6 +6,7 @@ object frmRotiGeral: TfrmRotiGeral
   Caption = 'frmRotiGeral'
   Position = poMainFormCenter
   OnClose = FormClose
+  OnCloseQuery = FormCloseQuery
   KeyPreview = True
   OnCreate = FormCreate
   OnKeyDown = FormKeyDown

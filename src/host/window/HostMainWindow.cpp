@@ -2,16 +2,20 @@
 
 #include "host/core/HostRuntime.h"
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/UserInput.h"
+#include "qtview/QtFormView.h"
 #include "qtview/QtScreenView.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 
 namespace ger {
 
@@ -53,6 +57,21 @@ bool HostMainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     menuBar()->setActiveAction(m_screens->menuAction());
     return true;
+}
+
+void HostMainWindow::closeEvent(QCloseEvent* event) {
+    for (QMdiSubWindow* frame : m_mdi->subWindowList()) {
+        auto* view = qobject_cast<QtFormView*>(frame->widget());
+        QPointer<TCustomForm> form = view ? view->Form() : nullptr;
+        if (!form)
+            continue;
+        UserInput::CloseForm(*form);
+        if (form && form->Visible()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
 }
 
 // An MDI child's window goes into a frame in the MDI area; the view deletes the frame with

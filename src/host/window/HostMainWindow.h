@@ -28,6 +28,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing the application closes every screen first, as a person would one by one: a
+    // screen that refuses (a change not written, Cancel) keeps the application open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* frameFor(TCustomForm& form);

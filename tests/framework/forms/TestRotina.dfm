@@ -24,6 +24,12 @@ inherited frmTesteRotina: TfrmTesteRotina
       Top = 123
     end
   end
+  object cdsTeste: TClientDataSet
+    object cdsTesteNOME: TStringField
+      FieldName = 'NOME'
+      Size = 20
+    end
+  end
   inherited grbDadosRel: TGroupBox
     object edtNome: TEdit
       Left = 8
