@@ -26,6 +26,8 @@ QFont ToQFont(const TFont& font) {
     return result;
 }
 
+const QColor DisabledTextColor(0x50, 0x50, 0x50);
+
 void ApplyColors(QWidget& widget, TColor background, const TFont& font, bool fillBackground) {
     QPalette palette = widget.palette();
     const QColor ground = ToQColor(background);
@@ -40,6 +42,10 @@ void ApplyColors(QWidget& widget, TColor background, const TFont& font, bool fil
         palette.setColor(group, QPalette::Text, text);
         palette.setColor(group, QPalette::ButtonText, text);
     }
+    // A disabled control still shows data (the branch's name beside its code): grey, but dark
+    // enough to read on the button face, as the platform's clGrayText is.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, DisabledTextColor);
     widget.setPalette(palette);
     widget.setAutoFillBackground(fillBackground);
     const QFont qfont = ToQFont(font);

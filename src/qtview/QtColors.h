@@ -21,6 +21,9 @@ QFont ToQFont(const TFont& font);
 // Paints a mirror widget in the model's colours: `background` for the window and the base of
 // edits in every state, the font's colour for text while enabled. The disabled text colour is
 // left to the style, so disabled controls look disabled.
+// The text of disabled controls.
+extern const QColor DisabledTextColor;
+
 void ApplyColors(QWidget& widget, TColor background, const TFont& font, bool fillBackground);
 
 } // namespace ger

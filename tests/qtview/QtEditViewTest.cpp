@@ -7,6 +7,7 @@
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <cmath>
 
 using namespace ger;
 using namespace ger::qtviewtest;
@@ -89,3 +90,33 @@ TEST_F(QtEditViewTest, TheWidgetNeverEditsByItselfNotEvenFromAnInputMethod) {
 }
 
 } // namespace
+
+namespace {
+
+// The WCAG contrast ratio of two colours: 1 (none) to 21 (black on white).
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return la > lb ? la / lb : lb / la;
+}
+
+} // namespace
+
+TEST_F(QtEditViewTest, ADisabledEditsTextIsReadableOnTheButtonFace) {
+    edit->SetColor(clBtnFace);
+    edit->SetText("Horizonte Matriz");
+    edit->SetEnabled(false);
+    QLineEdit* shown = line(edit);
+    ASSERT_FALSE(shown->isEnabled());
+    const QPalette& palette = shown->palette();
+    EXPECT_GE(Contrast(palette.color(QPalette::Disabled, QPalette::Text),
+                       palette.color(QPalette::Disabled, QPalette::Base)),
+              4.5);
+}
