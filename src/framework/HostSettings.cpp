@@ -53,27 +53,24 @@ public:
     }
 
     void port(const char* key, int& value) const {
-        QString text;
-        this->text(key, text);
-        if (text.isNull())
-            return;
-        bool ok = false;
-        const int port = text.toInt(&ok);
-        if (!ok || port < 1 || port > 65535)
-            fail(key, text, "a port from 1 to 65535");
-        value = port;
+        number(key, value, 65535, "a port from 1 to 65535");
     }
 
     void seconds(const char* key, int& value) const {
+        number(key, value, MaxCallTimeoutSeconds, "a number of seconds from 1 to 3600");
+    }
+
+    // A whole number from 1 to `maximum`.
+    void number(const char* key, int& value, int maximum, const char* wanted) const {
         QString text;
         this->text(key, text);
         if (text.isNull())
             return;
         bool ok = false;
-        const int seconds = text.toInt(&ok);
-        if (!ok || seconds < 1 || seconds > MaxCallTimeoutSeconds)
-            fail(key, text, "a number of seconds from 1 to 3600");
-        value = seconds;
+        const int number = text.toInt(&ok);
+        if (!ok || number < 1 || number > maximum)
+            fail(key, text, wanted);
+        value = number;
     }
 
     void dialect(const char* key, SqlDialect& value) const {

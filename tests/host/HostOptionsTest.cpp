@@ -41,6 +41,7 @@ const QByteArray kFullFile = "[Host]\n"
                              "[AppServer]\n"
                              "WebURL=10.0.0.5\n"
                              "WebPort=7300\n"
+                             "WebTimeout=45\n"
                              "[Database]\n"
                              "Path=empresa.sqlite\n"
                              "Dialect=MSSQL\n"
@@ -53,6 +54,7 @@ TEST_F(HostOptionsTest, WithoutFileOrOptionsTheHostDefaultsHold) {
     EXPECT_EQ(options.settings.serverHost, "127.0.0.1");
     EXPECT_EQ(options.settings.serverPort, HostOptions::DefaultWebPort);
     EXPECT_EQ(options.settings.dialect, SqlDialect::Oracle);
+    EXPECT_EQ(options.settings.callTimeoutSeconds, 30);
     EXPECT_EQ(options.settings.databasePath, "/data/empresa.sqlite");
     EXPECT_EQ(options.modulePath, "/opt/ger/lib/libPkg_ger99500.so");
     EXPECT_EQ(options.Mode(), HostMode::Desktop);
@@ -65,6 +67,7 @@ TEST_F(HostOptionsTest, TheFileReplacesDefaultsAndItsRelativePathsStartAtTheFile
     EXPECT_EQ(options.settings.branchName, "Filial Campinas");
     EXPECT_EQ(options.settings.serverHost, "10.0.0.5");
     EXPECT_EQ(options.settings.serverPort, 7300);
+    EXPECT_EQ(options.settings.callTimeoutSeconds, 45);
     EXPECT_EQ(options.settings.dialect, SqlDialect::MSSQL);
     EXPECT_EQ(options.settings.databasePath, dir.filePath("empresa.sqlite"));
     EXPECT_EQ(options.modulePath, dir.filePath("modules/libPkg_ger99500.so"));
@@ -73,9 +76,11 @@ TEST_F(HostOptionsTest, TheFileReplacesDefaultsAndItsRelativePathsStartAtTheFile
 TEST_F(HostOptionsTest, OptionsOverrideTheFileOneByOne) {
     const HostOptions options =
         parse({"--settings", settingsFile(kFullFile), "--ModuFili", "false", "--WebPort", "7400",
-               "--dialect", "InterBase", "--database", "/tmp/outra.sqlite", "--FiliProc", "0002"});
+               "--dialect", "InterBase", "--database", "/tmp/outra.sqlite", "--FiliProc", "0002",
+               "--WebTimeout", "5"});
     EXPECT_FALSE(options.settings.singleBranch);
     EXPECT_EQ(options.settings.serverPort, 7400);
+    EXPECT_EQ(options.settings.callTimeoutSeconds, 5);
     EXPECT_EQ(options.settings.dialect, SqlDialect::InterBase);
     EXPECT_EQ(options.settings.databasePath, "/tmp/outra.sqlite");
     EXPECT_EQ(options.settings.branchCode, "0002");
@@ -132,6 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCommandLine{"PortZero", {"--database", "/x.db", "--WebPort", "0"}, false},
         BadCommandLine{"PortTooHigh", {"--database", "/x.db", "--WebPort", "65536"}, false},
         BadCommandLine{"PortNotANumber", {"--database", "/x.db", "--WebPort", "abc"}, false},
+        BadCommandLine{"TimeoutZero", {"--database", "/x.db", "--WebTimeout", "0"}, false},
+        BadCommandLine{"TimeoutOverAnHour", {"--database", "/x.db", "--WebTimeout", "3601"}, false},
         BadCommandLine{"FlagNotABoolean", {"--database", "/x.db", "--ModuFili", "talvez"}, false},
         BadCommandLine{"UnknownDialect", {"--database", "/x.db", "--dialect", "DB2"}, false},
         BadCommandLine{
@@ -146,6 +153,12 @@ TEST_F(HostOptionsTest, AWrongValueInTheFileNamesTheKey) {
             parse({"--settings", path});
         },
         ThrowsMessage<EHostSettingsError>(HasSubstr("WebPort")));
+    const QString timeout = settingsFile("[AppServer]\nWebTimeout=-5\n");
+    EXPECT_THAT(
+        [&] {
+            parse({"--settings", timeout});
+        },
+        ThrowsMessage<EHostSettingsError>(HasSubstr("AppServer/WebTimeout")));
 }
 
 } // namespace

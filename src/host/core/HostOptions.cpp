@@ -54,20 +54,21 @@ bool ParseFlag(const QString& option, const QString& text) {
     BadValue(option, text, "true or false");
 }
 
-int ParsePort(const QString& option, const QString& text) {
+// A whole number from 1 to `maximum`.
+int ParseNumber(const QString& option, const QString& text, int maximum, const char* wanted) {
     bool ok = false;
-    const int port = text.trimmed().toInt(&ok);
-    if (!ok || port < 1 || port > 65535)
-        BadValue(option, text, "a port from 1 to 65535");
-    return port;
+    const int number = text.trimmed().toInt(&ok);
+    if (!ok || number < 1 || number > maximum)
+        BadValue(option, text, wanted);
+    return number;
+}
+
+int ParsePort(const QString& option, const QString& text) {
+    return ParseNumber(option, text, 65535, "a port from 1 to 65535");
 }
 
 int ParseSeconds(const QString& option, const QString& text) {
-    bool ok = false;
-    const int seconds = text.trimmed().toInt(&ok);
-    if (!ok || seconds < 1 || seconds > MaxCallTimeoutSeconds)
-        BadValue(option, text, "a number of seconds from 1 to 3600");
-    return seconds;
+    return ParseNumber(option, text, MaxCallTimeoutSeconds, "a number of seconds from 1 to 3600");
 }
 
 SqlDialect ParseDialect(const QString& option, const QString& text) {
