@@ -153,6 +153,9 @@ TEST_F(HostOptionsTest, AWrongValueInTheFileNamesTheKey) {
             parse({"--settings", path});
         },
         ThrowsMessage<EHostSettingsError>(HasSubstr("WebPort")));
+}
+
+TEST_F(HostOptionsTest, ATimeoutOutOfRangeInTheFileNamesTheKey) {
     const QString timeout = settingsFile("[AppServer]\nWebTimeout=-5\n");
     EXPECT_THAT(
         [&] {
