@@ -146,7 +146,7 @@ bool QtControlView::filterInput(QWidget* source, QEvent* event) {
     case QEvent::MouseButtonDblClick:
         return MouseDoubleClicked(source, static_cast<QMouseEvent&>(*event));
     case QEvent::MouseMove:
-        return true;
+        return MouseMoved(source, static_cast<QMouseEvent&>(*event));
     case QEvent::KeyPress:
         return KeyPressed(static_cast<QKeyEvent&>(*event));
     case QEvent::KeyRelease:
@@ -172,6 +172,10 @@ bool QtControlView::filterInput(QWidget* source, QEvent* event) {
 }
 
 bool QtControlView::MousePressed(QWidget*, QMouseEvent&) {
+    return true;
+}
+
+bool QtControlView::MouseMoved(QWidget*, QMouseEvent&) {
     return true;
 }
 

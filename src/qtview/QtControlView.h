@@ -91,6 +91,8 @@ protected:
     virtual bool MousePressed(QWidget* source, QMouseEvent& event);
     virtual bool MouseReleased(QWidget* source, QMouseEvent& event);
     virtual bool MouseDoubleClicked(QWidget* source, QMouseEvent& event);
+    // Moves are swallowed unless a view wants them (a drag selecting text).
+    virtual bool MouseMoved(QWidget* source, QMouseEvent& event);
     virtual bool KeyPressed(QKeyEvent& event);
     virtual void FocusArrived(QFocusEvent& event);
     virtual bool WheelTurned() { return true; }

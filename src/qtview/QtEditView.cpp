@@ -3,6 +3,8 @@
 #include "platform/forms/TCustomEdit.h"
 
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
 
 namespace ger {
 
@@ -36,6 +38,54 @@ void QtEditView::SyncContent() {
     if (line->text() != model->EditText())
         line->setText(model->EditText());
     syncSelection();
+}
+
+// The click itself (focus, OnClick) comes with the release, as for every control; the press
+// only notes where a selection starts: there, or with Shift where the caret was.
+bool QtEditView::MousePressed(QWidget*, QMouseEvent& event) {
+    TCustomEdit* model = edit();
+    if (event.button() != Qt::LeftButton || !model)
+        return true;
+    m_anchor = event.modifiers().testFlag(Qt::ShiftModifier) && model->Focused()
+                   ? model->SelStart()
+                   : positionAt(event);
+    return true;
+}
+
+bool QtEditView::MouseMoved(QWidget*, QMouseEvent& event) {
+    if (event.buttons().testFlag(Qt::LeftButton))
+        select(m_anchor, positionAt(event));
+    return true;
+}
+
+bool QtEditView::MouseReleased(QWidget* source, QMouseEvent& event) {
+    QtControlView::MouseReleased(source, event);
+    if (event.button() == Qt::LeftButton)
+        select(m_anchor, positionAt(event));
+    return true;
+}
+
+bool QtEditView::MouseDoubleClicked(QWidget* source, QMouseEvent& event) {
+    QtControlView::MouseDoubleClicked(source, event);
+    if (TCustomEdit* model = edit(); model && model->Focused())
+        RunUserAction([model] { model->SelectAll(); });
+    return true;
+}
+
+int QtEditView::positionAt(const QMouseEvent& event) const {
+    return LineEdit()->cursorPositionAt(event.position().toPoint());
+}
+
+void QtEditView::select(int anchor, int caret) {
+    QPointer<TCustomEdit> model = edit();
+    if (!model || !model->Focused())
+        return;
+    RunUserAction([model, anchor, caret] {
+        if (!model)
+            return;
+        model->UserPlaceCaret(anchor, false);
+        model->UserPlaceCaret(caret, true);
+    });
 }
 
 void QtEditView::syncSelection() {

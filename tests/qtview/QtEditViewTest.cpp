@@ -7,6 +7,7 @@
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <cmath>
 
 using namespace ger;
@@ -119,4 +120,43 @@ TEST_F(QtEditViewTest, ADisabledEditsTextIsReadableOnTheButtonFace) {
     EXPECT_GE(Contrast(palette.color(QPalette::Disabled, QPalette::Text),
                        palette.color(QPalette::Disabled, QPalette::Base)),
               4.5);
+}
+
+// The mouse selects as the keyboard does: a click puts the caret where it points, a drag
+// selects, Shift+click extends, a double click selects all; typing then replaces the selection.
+TEST_F(QtEditViewTest, TheMouseSelectsTextAndTypingReplacesIt) {
+    edit->SetText("Filial Matriz");
+    QLineEdit* shown = line(edit);
+    // The first point of the line that the widget maps to the caret position.
+    const auto at = [shown](int position) {
+        for (int x = 0; x < shown->width(); ++x)
+            if (shown->cursorPositionAt(QPoint(x, shown->height() / 2)) == position)
+                return QPoint(x, shown->height() / 2);
+        ADD_FAILURE() << "no point of the line is position " << position;
+        return QPoint();
+    };
+    const QPoint third = at(3);
+    const QPoint sixth = at(6);
+    QTest::mouseClick(shown, Qt::LeftButton, {}, third);
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(edit->SelStart(), 3);
+    EXPECT_EQ(edit->SelLength(), 0);
+
+    QTest::mouseClick(shown, Qt::LeftButton, Qt::ShiftModifier, sixth);
+    EXPECT_EQ(edit->SelText(), "ial");
+
+    QTest::mousePress(shown, Qt::LeftButton, {}, at(0));
+    QMouseEvent move(QEvent::MouseMove, at(6), shown->mapToGlobal(at(6)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(shown, &move);
+    EXPECT_EQ(edit->SelText(), "Filial") << "the drag selects as it goes";
+    QTest::mouseRelease(shown, Qt::LeftButton, {}, at(6));
+    EXPECT_EQ(edit->SelText(), "Filial");
+    QTest::keyClicks(shown, "Sede");
+    EXPECT_EQ(edit->Text(), "Sede Matriz");
+
+    QTest::mouseDClick(shown, Qt::LeftButton, {}, at(2));
+    EXPECT_EQ(edit->SelText(), "Sede Matriz");
+    QTest::keyClick(shown, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(edit->SelLength(), static_cast<int>(edit->Text().size())) << "Ctrl+A";
 }

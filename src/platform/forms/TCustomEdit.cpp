@@ -96,6 +96,10 @@ void TCustomEdit::SetSelLength(int value) {
     SetSelection(m_selStart, value);
 }
 
+void TCustomEdit::UserPlaceCaret(int position, bool extend) {
+    MoveCaret(position, extend);
+}
+
 void TCustomEdit::SelectAll() {
     SetSelection(0, static_cast<int>(EditText().size()));
 }
@@ -105,6 +109,28 @@ QString TCustomEdit::SelText() const {
 }
 
 void TCustomEdit::SetSelection(int start, int length) {
+    m_caretAtStart = false;
+    applySelection(start, length);
+}
+
+// Shift+arrows: the end of the selection that is not the caret stays where it is.
+void TCustomEdit::MoveCaret(int position, bool extend) {
+    const int size = static_cast<int>(EditText().size());
+    position = std::clamp(position, 0, size);
+    if (!extend) {
+        SetSelection(position, 0);
+        return;
+    }
+    const int anchor = m_caretAtStart ? m_selStart + m_selLength : m_selStart;
+    m_caretAtStart = position < anchor;
+    applySelection(std::min(position, anchor), std::abs(position - anchor));
+}
+
+int TCustomEdit::Caret() const {
+    return m_caretAtStart ? m_selStart : m_selStart + m_selLength;
+}
+
+void TCustomEdit::applySelection(int start, int length) {
     const int size = static_cast<int>(EditText().size());
     start = std::clamp(start, 0, size);
     length = std::clamp(length, 0, size - start);
@@ -141,24 +167,35 @@ void TCustomEdit::UserClick(const QPoint& at) {
     TWinControl::UserClick(at);
 }
 
-void TCustomEdit::DefaultKeyDown(Word& key, TShiftState) {
+void TCustomEdit::DefaultKeyDown(Word& key, TShiftState shift) {
     const int size = static_cast<int>(EditText().size());
+    const bool extend = shift.testFlag(ssShift);
     switch (key) {
     case VK_DELETE:
         if (!m_readOnly)
             DeleteForward();
         break;
     case VK_LEFT:
-        SetSelection(m_selLength > 0 ? m_selStart : m_selStart - 1, 0);
+        if (!extend && m_selLength > 0)
+            SetSelection(m_selStart, 0);
+        else
+            MoveCaret(Caret() - 1, extend);
         break;
     case VK_RIGHT:
-        SetSelection(m_selLength > 0 ? m_selStart + m_selLength : m_selStart + 1, 0);
+        if (!extend && m_selLength > 0)
+            SetSelection(m_selStart + m_selLength, 0);
+        else
+            MoveCaret(Caret() + 1, extend);
         break;
     case VK_HOME:
-        SetSelection(0, 0);
+        MoveCaret(0, extend);
         break;
     case VK_END:
-        SetSelection(size, 0);
+        MoveCaret(size, extend);
+        break;
+    case 'A':
+        if (shift == TShiftState(ssCtrl))
+            SelectAll();
         break;
     default:
         break;

@@ -4,8 +4,9 @@
 // really changes, except while the form data is being loaded. Code clears Modified, typing
 // sets it. A caret and a selection (SelStart, SelLength) decide where typing goes: focusing
 // the edit by keyboard selects all the text (AutoSelect), so typing replaces it; a mouse click
-// puts the caret at the end. Typing is refused when ReadOnly, and beyond MaxLength (0: no
-// limit); CharCase converts typed letters.
+// puts the caret at the end. Shift with the arrows, Home and End extends the selection from its
+// other end (the anchor); Ctrl+A selects all. Typing is refused when ReadOnly, and beyond MaxLength
+// (0: no limit); CharCase converts typed letters.
 //
 // Signals (besides TWinControl's): selectionChanged().
 
@@ -43,6 +44,9 @@ public:
     void SetSelStart(int value);
     void SetSelLength(int value);
     void SelectAll();
+    // The person put the caret at `position` with the mouse; `extend` (Shift held, or a drag)
+    // selects from the anchor to there.
+    void UserPlaceCaret(int position, bool extend);
     QString SelText() const;
     void Clear() { SetText(QString()); }
 
@@ -71,6 +75,9 @@ protected:
     // Shows `text` as the user's edit (Modified, OnChange) with the caret at `caret`.
     void SetEditTextByUser(const QString& text, int caret);
     void SetSelection(int start, int length);
+    // Moves the caret; with `extend` the selection grows or shrinks from its anchor.
+    void MoveCaret(int position, bool extend);
+    int Caret() const;
     QChar ApplyCharCase(QChar c) const;
 
 private:
@@ -83,6 +90,9 @@ private:
     bool m_modified = false;
     int m_selStart = 0;
     int m_selLength = 0;
+    bool m_caretAtStart = false; // the caret is at SelStart, the anchor at its end
+
+    void applySelection(int start, int length);
 };
 
 } // namespace ger
