@@ -1,5 +1,6 @@
 #include "framework/BaseScreenForm.h"
 
+#include "framework/TBtnPesquisa.h"
 #include "framework/TButtonFlat.h"
 #include "framework/TMessages.h"
 #include "platform/core/Exception.h"
@@ -14,6 +15,10 @@
 
 namespace ger {
 namespace {
+
+// A lookup button is reached from its edit with this key: F2 belongs to the grids.
+constexpr Word LookupKey = VK_F3;
+const QString LookupKeyName = QStringLiteral("F3");
 
 void ShowButtonHints(TWinControl* container) {
     for (int i = 0; i < container->ControlCount(); ++i)
@@ -65,6 +70,18 @@ void BaseScreenForm::MissingComponent(const QString& name) const {
 void BaseScreenForm::FormCreate(TObject*) {
     ShowButtonHints(panBotoes);
     ShowButtonHints(panHelp);
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* lookup = dynamic_cast<TBtnPesquisa*>(Components(i));
+            lookup && lookup->Associate())
+            lookup->SetHint(QStringLiteral("%1 (%2)").arg(lookup->Hint(), LookupKeyName));
+}
+
+TBtnPesquisa* BaseScreenForm::LookupButtonOf(const TWinControl* control) const {
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* lookup = dynamic_cast<TBtnPesquisa*>(Components(i));
+            lookup && control && lookup->Associate() == control)
+            return lookup;
+    return nullptr;
 }
 
 void BaseScreenForm::FormClose(TObject*, TCloseAction& Action) {
@@ -85,6 +102,12 @@ void BaseScreenForm::FormKeyDown(TObject*, Word& Key, TShiftState Shift) {
     } else if (Key == VK_ESCAPE && IsModal() && !(focused && focused->WantsKey(Key, Shift))) {
         Key = 0;
         sbtCancel->Click();
+    } else if (Key == LookupKey) {
+        TBtnPesquisa* lookup = LookupButtonOf(focused);
+        if (lookup && lookup->Enabled() && lookup->Visible()) {
+            Key = 0;
+            lookup->Click();
+        }
     }
 }
 

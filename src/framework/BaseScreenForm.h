@@ -44,7 +44,8 @@
 //
 // Behaviour of the base:
 //   FormCreate      makes every button of the toolbar and of the help panel show its hint, the
-//                   screen's own buttons included (they are in the toolbar by then);
+//                   screen's own buttons included (they are in the toolbar by then), and adds
+//                   "(F3)" to the hint of every lookup button that has an associated edit;
 //   FormCloseQuery  a dataset of the screen with a row being edited or inserted asks
 //                   UnsavedChangeText: Yes posts it (and so writes it, where the screen writes
 //                   on post), No cancels it, Cancel keeps the screen open; a post that fails,
@@ -57,8 +58,9 @@
 //                   has no help file;
 //   FormKeyDown     (KeyPreview: before the focused control) Enter in an edit moves to the
 //                   next control, as Tab does; Escape in a modal form runs sbtCancel, unless
-//                   the focused control uses Escape itself (a grid editing a row). Every other
-//                   key goes to the focused control.
+//                   the focused control uses Escape itself (a grid editing a row); F3 in the
+//                   edit of an enabled lookup button clicks the button. Every other key goes
+//                   to the focused control.
 
 #include "platform/core/HandlerTable.h"
 #include "platform/forms/FormTypes.h"
@@ -69,6 +71,7 @@
 
 namespace ger {
 
+class TBtnPesquisa;
 class TButtonFlat;
 class TGroupBox;
 class TLabel;
@@ -135,6 +138,8 @@ protected:
 
 private:
     [[noreturn]] void MissingComponent(const QString& name) const;
+    // The lookup button whose Associate is `control`, or null.
+    TBtnPesquisa* LookupButtonOf(const TWinControl* control) const;
 
     QString m_baseFile;
     QString m_baseClass;

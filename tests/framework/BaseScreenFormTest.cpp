@@ -1,6 +1,7 @@
 #include "framework/BaseScreenForm.h"
 
 #include "FrameworkTestSupport.h"
+#include "framework/TBtnPesquisa.h"
 #include "framework/TButtonFlat.h"
 #include "framework/TMessages.h"
 #include "framework/TfrmPadrImportExport.h"
@@ -135,6 +136,28 @@ TEST_F(BaseScreenFormTest, EnterInAnEditMovesToTheNextControl) {
     EXPECT_EQ(screen->FocusedControl()->Name(), "edtCidade");
     EXPECT_TRUE(user.Press(VK_ESCAPE));
     EXPECT_FALSE(screen.isNull()) << "Escape closes only a modal screen";
+}
+
+// A lookup button takes no focus, so the keyboard reaches it from its edit: F3 there clicks it,
+// and its hint says so.
+TEST_F(BaseScreenFormTest, F3InTheAssociatedEditClicksTheLookupButton) {
+    QPointer<TfrmTesteRotina> screen = Create();
+    screen->Show();
+    auto* lookup = screen->Find<TBtnPesquisa>("btpCidade");
+    ASSERT_NE(lookup, nullptr);
+    EXPECT_EQ(lookup->Hint(), "Pesquisar (F3)");
+    int clicks = 0;
+    lookup->OnClick = [&clicks](TObject*) { ++clicks; };
+    ScriptedUser user(*screen);
+    ASSERT_TRUE(user.Focus(QStringLiteral("edtNome")));
+    user.Press(VK_F3);
+    EXPECT_EQ(clicks, 0) << "edtNome has no lookup button";
+    ASSERT_TRUE(user.Focus(QStringLiteral("edtCidade")));
+    user.Press(VK_F3);
+    EXPECT_EQ(clicks, 1);
+    lookup->SetEnabled(false);
+    user.Press(VK_F3);
+    EXPECT_EQ(clicks, 1) << "a disabled button is not clicked by its key either";
 }
 
 TEST_F(BaseScreenFormTest, EscapeEndsAModalScreenAsItsCancelButtonDoes) {

@@ -41,5 +41,13 @@ inherited frmTesteRotina: TfrmTesteRotina
       Top = 48
       Width = 200
     end
+    object btpCidade: TBtnPesquisa
+      Left = 212
+      Top = 48
+      Width = 21
+      Height = 21
+      Hint = 'Pesquisar'
+      Associate = edtCidade
+    end
   end
 end
