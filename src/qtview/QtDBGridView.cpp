@@ -4,6 +4,7 @@
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/UserInput.h"
 #include "platform/forms/grid/GridInput.h"
+#include "platform/forms/grid/TColumn.h"
 #include "platform/forms/grid/TDBGrid.h"
 #include "qtview/QtCanvas.h"
 #include "qtview/QtColors.h"
@@ -32,6 +33,7 @@ QtDBGridView::QtDBGridView(TDBGrid& grid, QWidget* parent)
     , m_scrollBar(new QScrollBar(Qt::Vertical, Widget())) {
     Widget()->setFocusPolicy(Qt::TabFocus);
     Widget()->setAttribute(Qt::WA_OpaquePaintEvent);
+    Widget()->setMouseTracking(true);
     m_editor->setFocusPolicy(Qt::TabFocus);
     m_editor->setFrame(false);
     m_editor->setContextMenuPolicy(Qt::NoContextMenu);
@@ -169,11 +171,39 @@ bool QtDBGridView::MousePressed(QWidget* source, QMouseEvent& event) {
     if (event.button() != Qt::LeftButton)
         return true;
     const QPoint at = ClientPoint(source, event.position().toPoint());
+    if (source == Widget()) {
+        m_resizing = grid()->ColumnEdgeAt(at);
+        if (m_resizing >= 0) {
+            m_resizeFrom = at.x() - grid()->Columns()[m_resizing]->Width();
+            return true;
+        }
+    }
     RunUserAction([this, at] { UserInput::Click(*grid(), at); });
     return true;
 }
 
-bool QtDBGridView::MouseReleased(QWidget*, QMouseEvent&) {
+// Dragging a title's right edge resizes its column (dgColumnResize); hovering over an edge
+// shows the resize cursor.
+bool QtDBGridView::MouseMoved(QWidget* source, QMouseEvent& event) {
+    if (source != Widget() || !grid())
+        return true;
+    const QPoint at = ClientPoint(source, event.position().toPoint());
+    if (m_resizing >= 0 && event.buttons().testFlag(Qt::LeftButton)) {
+        const int column = m_resizing;
+        const int width = at.x() - m_resizeFrom;
+        RunUserAction([this, column, width] { grid()->UserResizeColumn(column, width); });
+        return true;
+    }
+    if (grid()->ColumnEdgeAt(at) >= 0)
+        Widget()->setCursor(Qt::SplitHCursor);
+    else
+        Widget()->unsetCursor();
+    return true;
+}
+
+bool QtDBGridView::MouseReleased(QWidget*, QMouseEvent& event) {
+    if (event.button() == Qt::LeftButton)
+        m_resizing = -1;
     return true;
 }
 

@@ -43,6 +43,7 @@ protected:
     bool Paint(QWidget* source) override;
     bool MousePressed(QWidget* source, QMouseEvent& event) override;
     bool MouseReleased(QWidget* source, QMouseEvent& event) override;
+    bool MouseMoved(QWidget* source, QMouseEvent& event) override;
     bool KeyPressed(QKeyEvent& event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,6 +64,8 @@ private:
     QToolButton* m_button;
     QScrollBar* m_scrollBar;
     QPointer<QListWidget> m_pickList;
+    int m_resizing = -1;  // the column whose edge is being dragged
+    int m_resizeFrom = 0; // its left edge, where the drag started, in client coordinates
 };
 
 } // namespace ger

@@ -157,6 +157,31 @@ INSTANTIATE_TEST_SUITE_P(Columns, QtDBGridEditorClickTest, testing::Values(0, 1,
                                                  : "PickList" + std::to_string(p.param);
                          });
 
+// dgColumnResize: the person drags a title's right edge; the model's column takes the width,
+// never below the minimum, and the drag clicks no cell.
+TEST_F(QtDBGridViewTest, DraggingATitlesEdgeResizesTheColumn) {
+    grid->SetOptions(grid->Options() | dgColumnResize);
+    load();
+    showForm();
+    const QRect title = cellRect(-1, 1);
+    const QPoint edge(title.right() + 1, title.center().y());
+    const int before = grid->Columns()[1]->Width();
+    QTest::mousePress(surface(), Qt::LeftButton, {}, edge);
+    QMouseEvent move(QEvent::MouseMove, edge + QPoint(40, 0), surface()->mapToGlobal(edge),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(surface(), &move);
+    QTest::mouseRelease(surface(), Qt::LeftButton, {}, edge + QPoint(40, 0));
+    EXPECT_EQ(grid->Columns()[1]->Width(), before + 40);
+    EXPECT_EQ(grid->SelectedIndex(), 0) << "no cell was clicked";
+
+    QTest::mousePress(surface(), Qt::LeftButton, {}, edge + QPoint(40, 0));
+    QMouseEvent shrink(QEvent::MouseMove, QPoint(0, edge.y()), surface()->mapToGlobal(edge),
+                       Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(surface(), &shrink);
+    QTest::mouseRelease(surface(), Qt::LeftButton, {}, QPoint(0, edge.y()));
+    EXPECT_EQ(grid->Columns()[1]->Width(), TDBGrid::MinColumnWidth);
+}
+
 TEST_F(QtDBGridViewTest, TypingIntoTheEditorGoesThroughTheModel) {
     load();
     showForm();

@@ -144,6 +144,12 @@ public:
     TRect CellRect(int row, int column) const;
     // The data cell at a point in client coordinates (row -1 for a title); false outside.
     bool CellAt(const QPoint& point, int& row, int& column) const;
+    // With dgColumnResize: the visible column whose right edge is within a few pixels of a
+    // point of the title row, which the person may drag; -1 elsewhere.
+    int ColumnEdgeAt(const QPoint& point) const;
+    // The person dragged that column's edge: its width, never below MinColumnWidth.
+    void UserResizeColumn(int column, int width);
+    static constexpr int MinColumnWidth = 8;
 
     // The in-place editor of the current cell.
     bool EditorMode() const { return m_editorMode; }

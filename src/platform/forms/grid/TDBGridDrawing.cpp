@@ -6,6 +6,7 @@
 #include "platform/forms/grid/TDBGrid.h"
 
 #include <QScopedValueRollback>
+#include <algorithm>
 #include <cstdlib>
 
 namespace ger {
@@ -82,6 +83,27 @@ TRect TDBGrid::CellRect(int row, int column) const {
     const int left = ColumnLeft(column);
     const int top = row < 0 ? 0 : DataTop() + (row - m_topRow) * RowPitch();
     return Bounds(left, top, c->Visible() ? c->Width() : 0, RowHeight());
+}
+
+int TDBGrid::ColumnEdgeAt(const QPoint& point) const {
+    constexpr int reach = 3;
+    if (!m_options.testFlag(dgColumnResize) || !m_options.testFlag(dgTitles) || point.y() < 0 ||
+        point.y() >= DataTop())
+        return -1;
+    for (int column = 0; column < m_columns.Count(); ++column) {
+        if (!m_columns[column]->Visible())
+            continue;
+        const int edge = ColumnLeft(column) + m_columns[column]->Width();
+        if (std::abs(point.x() - edge) <= reach)
+            return column;
+    }
+    return -1;
+}
+
+void TDBGrid::UserResizeColumn(int column, int width) {
+    if (column < 0 || column >= m_columns.Count())
+        return;
+    m_columns[column]->SetWidth(std::max(MinColumnWidth, width));
 }
 
 bool TDBGrid::CellAt(const QPoint& point, int& row, int& column) const {

@@ -339,3 +339,18 @@ TEST_F(GridEditingTest, DefaultColumnsFollowTheVisibleFields) {
 }
 
 } // namespace
+
+// Only the title row's column edges are handles, and only with dgColumnResize.
+TEST_F(GridEditingTest, ColumnEdgesAreHandlesOnlyInTheTitleRowWithColumnResize) {
+    const TRect title = grid->CellRect(-1, 1);
+    const QPoint edge(title.Left + grid->Columns()[1]->Width(), title.Top + 2);
+    EXPECT_EQ(grid->ColumnEdgeAt(edge), 1);
+    EXPECT_EQ(grid->ColumnEdgeAt(edge + QPoint(3, 0)), 1);
+    EXPECT_EQ(grid->ColumnEdgeAt(edge + QPoint(-10, 0)), -1) << "inside the title";
+    const TRect data = grid->CellRect(0, 1);
+    EXPECT_EQ(grid->ColumnEdgeAt(QPoint(edge.x(), data.Top + 2)), -1) << "a data row";
+    grid->UserResizeColumn(1, 2);
+    EXPECT_EQ(grid->Columns()[1]->Width(), TDBGrid::MinColumnWidth);
+    grid->SetOptions(grid->Options() & ~TDBGridOptions(dgColumnResize));
+    EXPECT_EQ(grid->ColumnEdgeAt(edge), -1);
+}
