@@ -11,7 +11,26 @@ QColor ToQColor(TColor color) {
     return QColor::fromRgba(ColorToArgb(color));
 }
 
+namespace {
+
+// The platform's bitmap sans serif has no counterpart here; Liberation Sans (Arial's metrics)
+// comes closest in width, so that column titles and captions laid out for it still fit.
+// DejaVu Sans, wider by a tenth, is the fallback.
+void substitutePlatformFonts() {
+    static const bool done = [] {
+        for (const char* name : {"MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2"})
+            QFont::insertSubstitutions(QString::fromLatin1(name),
+                                       {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                        QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    (void)done;
+}
+
+} // namespace
+
 QFont ToQFont(const TFont& font) {
+    substitutePlatformFonts();
     QFont result(font.Name);
     if (font.Height < 0)
         result.setPixelSize(-font.Height);

@@ -7,11 +7,16 @@
 #include "qtview/QtContainerView.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace ger {
 namespace {
@@ -30,8 +35,16 @@ bool isFixedBorder(TFormBorderStyle style) {
 QtFormView::QtFormView(TCustomForm& form, QWidget* parent)
     : QWidget(parent)
     , m_form(&form)
-    , m_root(new QtContainerView(form, this)) {
+    , m_scroll(new QScrollArea(this))
+    , m_surface(new QWidget) {
     setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidget(m_surface);
+    m_root = new QtContainerView(form, m_surface);
     auto* frame = qobject_cast<QMdiSubWindow*>(parent);
     if (frame) {
         frame->setWidget(this);
@@ -99,7 +112,9 @@ void QtFormView::formDestroying() {
 }
 
 void QtFormView::SyncWindow() {
-    if (!m_form)
+    // While the form takes the window's new size, the window is what the person made it: a
+    // maximised frame, say, whose form does not know yet that it is maximised.
+    if (!m_form || m_fitting)
         return;
     if (windowTitle() != m_form->Caption())
         setWindowTitle(m_form->Caption());
@@ -119,6 +134,10 @@ void QtFormView::syncGeometry() {
     if (!m_form)
         return;
     const QSize size(m_form->Width(), m_form->Height());
+    m_surface->resize(size);
+    if (m_fitting)
+        return;
+    const QScopedValueRollback syncing(m_syncing, true);
     if (isFixedBorder(m_form->BorderStyle())) {
         setFixedSize(size);
     } else {
@@ -155,6 +174,8 @@ void QtFormView::SyncFocus() {
             target = view->FocusWidget();
     if (window()->focusWidget() != target || !target->hasFocus())
         target->setFocus(Qt::OtherFocusReason);
+    if (target != this)
+        m_scroll->ensureWidgetVisible(target, 0, 0);
 }
 
 void QtFormView::bringToFront() {
@@ -199,6 +220,18 @@ void QtFormView::closeEvent(QCloseEvent* event) {
     UserInput::CloseForm(*m_form);
     if (self)
         SyncWindow();
+}
+
+void QtFormView::keyPressEvent(QKeyEvent* event) {
+    QCoreApplication::sendEvent(m_surface, event);
+}
+
+void QtFormView::keyReleaseEvent(QKeyEvent* event) {
+    QCoreApplication::sendEvent(m_surface, event);
+}
+
+void QtFormView::inputMethodEvent(QInputMethodEvent* event) {
+    QCoreApplication::sendEvent(m_surface, event);
 }
 
 void QtFormView::changeEvent(QEvent* event) {
@@ -247,14 +280,38 @@ void QtFormView::windowStateChangedByUser(Qt::WindowStates state) {
 
 void QtFormView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!m_form || !event->spontaneous() || !isWindow())
+    fitFormToWindow();
+}
+
+void QtFormView::fitFormToWindow() {
+    if (!m_form || m_syncing || isFixedBorder(m_form->BorderStyle()))
         return;
-    const QSize size = event->size();
-    if (size == QSize(m_form->Width(), m_form->Height()))
+    const QSize wanted = formSizeFor(size());
+    if (wanted == QSize(m_form->Width(), m_form->Height()))
         return;
+    const QScopedValueRollback fitting(m_fitting, true);
     TCustomForm* form = m_form;
-    Dispatch(
-        [form, size] { form->SetBounds(form->Left(), form->Top(), size.width(), size.height()); });
+    Dispatch([form, wanted] {
+        form->SetBounds(form->Left(), form->Top(), wanted.width(), wanted.height());
+    });
+}
+
+// The room the window gives the form: a scroll bar, where the form does not fit one way,
+// takes its width from the other.
+QSize QtFormView::formSizeFor(QSize available) const {
+    const QSize minimum = m_form->MinimumExtent();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    const bool across = available.width() < minimum.width();
+    const bool down = available.height() < minimum.height();
+    if (across)
+        available.rheight() -= bar;
+    if (down)
+        available.rwidth() -= bar;
+    if (!across && available.width() < minimum.width())
+        available.rheight() -= bar;
+    if (!down && available.height() < minimum.height())
+        available.rwidth() -= bar;
+    return available.expandedTo(minimum);
 }
 
 } // namespace ger

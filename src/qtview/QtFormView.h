@@ -8,7 +8,8 @@
 // Focus: Qt's focus follows the model's FocusedControl (SyncFocus), or rests on the form view
 // itself when no control has it, so keys reach the form. Activating the window from the window
 // system activates the form in the model; closing it is the model's Close (UserInput::CloseForm),
-// which decides whether the window goes away; resizing it resizes the form, which realigns.
+// which decides whether the window goes away; resizing it resizes the form, which realigns,
+// but never below what the form's content needs (MinimumExtent): a smaller window scrolls.
 // A view created in a QMdiSubWindow (an MDI child of the host) becomes the frame's widget, shows
 // and hides the frame with the form and takes it along when the form goes; the frame's
 // activation and the form's follow each other the same way.
@@ -18,6 +19,8 @@
 
 #include <QPointer>
 #include <QWidget>
+
+class QScrollArea;
 
 namespace ger {
 
@@ -37,7 +40,8 @@ public:
     QtContainerView* RootView() const { return m_root; }
     // The view of a control of the form, or null.
     QtControlView* FindView(const TControl* control) const;
-    // The widget of a control of the form (the form view itself for the form), or null.
+    // The widget of a control of the form (for the form, the surface its controls are on,
+    // inside the view's scroll area), or null.
     QWidget* WidgetOf(const TControl* control) const;
 
     // Puts Qt's focus where the model has it.
@@ -54,6 +58,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Keys that reach the view itself (the focus rests on it when no control has it) go to
+    // the form's surface, whose view hands them to the model's focused control.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -70,10 +79,17 @@ private:
     void bringToFront();
     void syncGeometry();
     void syncVisibility();
+    // The person resized the window: the form takes the room there is, or its minimum.
+    void fitFormToWindow();
+    QSize formSizeFor(QSize available) const;
 
     TCustomForm* m_form;
-    QtContainerView* m_root;
+    QScrollArea* m_scroll;
+    QWidget* m_surface; // the form's client area, the size of the form
+    QtContainerView* m_root = nullptr;
     bool m_frameActivating = false;
+    bool m_fitting = false; // the form is being resized to the window
+    bool m_syncing = false; // the window is being resized to the form
 };
 
 } // namespace ger

@@ -7,7 +7,9 @@
 #include "platform/db/TStringField.h"
 #include "platform/forms/Dispatch.h"
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/grid/TColumn.h"
 #include "platform/forms/grid/TDBGrid.h"
+#include "qtview/QtColors.h"
 #include "qtview/QtDBGridView.h"
 #include "qtview/QtFormView.h"
 #include "qtview/QtLookupDialog.h"
@@ -15,12 +17,15 @@
 #include "support/qt/QtTestApplication.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -78,6 +83,8 @@ TEST_F(MainScreenWindowTest, TheMenuAndTheScreenAreReachedByKeyboard) {
     QMenu* screens = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(screens, nullptr) << "F10 opens the first menu";
     EXPECT_EQ(screens->title(), "&Telas");
+    ASSERT_NE(screens->activeAction(), nullptr) << "Enter would choose nothing";
+    EXPECT_EQ(screens->activeAction(), screens->actions().constFirst());
     QTest::keyClick(screens, Qt::Key_G);
     qttest::ProcessPending();
     ASSERT_NE(ScreenView(), nullptr) << "G chooses GER99500";
@@ -110,6 +117,44 @@ TEST_F(MainScreenWindowTest, ChoosingTheScreenAgainRestoresItWhenMinimised) {
     EXPECT_FALSE(frame->isMinimized());
     EXPECT_EQ(ScreenView()->Form()->WindowState(), wsNormal);
     EXPECT_EQ(window->MdiArea()->activeSubWindow(), frame);
+}
+
+// A maximised screen gives its grid the room (more rows shown); a frame smaller than the
+// toolbar and the branch panel scrolls instead of squeezing them.
+TEST_F(MainScreenWindowTest, TheGridFollowsTheWindowsSizeAndASmallWindowScrolls) {
+    OpenAndTypeBranch(QStringLiteral("0001"));
+    QMdiSubWindow* frame = window->MdiArea()->subWindowList().value(0);
+    ASSERT_NE(frame, nullptr);
+    const int rowsBefore = Grid()->VisibleRowCount();
+    const int heightBefore = Grid()->Height();
+    window->resize(1200, 900);
+    frame->showMaximized();
+    qttest::ProcessPending();
+    EXPECT_GT(Grid()->Height(), heightBefore);
+    EXPECT_GT(Grid()->VisibleRowCount(), rowsBefore);
+    EXPECT_EQ(GridView()->Widget()->height(), Grid()->Height()) << "the widget follows the model";
+
+    frame->showNormal();
+    frame->resize(300, 120);
+    qttest::ProcessPending();
+    TCustomForm* form = ScreenView()->Form();
+    EXPECT_EQ(form->Height(), form->MinimumExtent().height());
+    auto* scroll = ScreenView()->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_EQ(Control(QStringLiteral("panFilial"))->Height(), 41)
+        << "the branch panel keeps its size";
+}
+
+// Every column title fits its column at the designed width, with the grid's text margin of
+// 2 pixels on either side.
+TEST_F(MainScreenWindowTest, NoColumnTitleIsCutAtTheDesignedWidths) {
+    OpenAndTypeBranch(QStringLiteral("0001"));
+    const QFontMetrics metrics(ToQFont(Grid()->TitleFont()));
+    for (int i = 0; i < Grid()->Columns().Count(); ++i)
+        EXPECT_LE(metrics.horizontalAdvance(Grid()->TitleText(i)) + 4,
+                  Grid()->Columns()[i]->Width())
+            << Grid()->TitleText(i).toStdString();
 }
 
 // Closing the application with a row being edited asks, as closing the screen does: Cancel

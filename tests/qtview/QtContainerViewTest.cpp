@@ -95,7 +95,7 @@ TEST_F(QtContainerViewTest, ColoursAndFontsComeFromTheModel) {
     EXPECT_EQ(widgetOf(edit)->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xE1));
     EXPECT_EQ(widgetOf(name)->palette().color(QPalette::Disabled, QPalette::Base),
               ToQColor(clBtnFace));
-    EXPECT_EQ(view->palette().color(QPalette::Window), ToQColor(clBtnFace));
+    EXPECT_EQ(widgetOf(form)->palette().color(QPalette::Window), ToQColor(clBtnFace));
     auto* qlabel = widget<QLabel>(label);
     ASSERT_NE(qlabel, nullptr);
     EXPECT_EQ(qlabel->text(), "Filial");
@@ -120,7 +120,7 @@ TEST_F(QtContainerViewTest, GraphicControlsAreStackedBelowWinControls) {
     auto* edit = make<TEdit>(form, "edtCodigo");
     auto* button = make<TSpeedButton>(form, "btpFilial");
     showForm();
-    const QObjectList order = view->children();
+    const QObjectList order = widgetOf(form)->children();
     EXPECT_LT(order.indexOf(widgetOf(button)), order.indexOf(widgetOf(edit)));
 }
 

@@ -5,10 +5,12 @@
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TImage.h"
 #include "platform/forms/TMaskEdit.h"
+#include "platform/forms/TPanel.h"
 #include "platform/forms/TProgressBar.h"
 #include "platform/forms/TScreen.h"
 #include "platform/forms/TShape.h"
 #include "platform/forms/TSpeedButton.h"
+#include "platform/forms/UserInput.h"
 #include "platform/forms/formdata/LoadFormData.h"
 #include "qtview/QtColors.h"
 #include "qtview/QtScreenView.h"
@@ -17,6 +19,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 using namespace ger;
@@ -154,6 +158,47 @@ TEST_F(QtFormViewTest, MdiChildrenFollowTheModelsActivationBothWays) {
     EXPECT_EQ(QApplication::activeWindow(), &area) << "a child never was a window of its own";
 }
 
+// The frame of an MDI child sizes its form: a larger frame gives the aligned panels more room;
+// one smaller than the form's content keeps the form at its minimum and scrolls, and the
+// control the focus goes to is scrolled into sight.
+TEST_F(QtFormViewTest, AnMdiChildsFormFollowsItsFrameAndScrollsWhenTooSmall) {
+    HandlerTable handlers;
+    handlers.add<void(TObject*)>("panFilialExit", [](TObject*) {});
+    handlers.add<void(TObject*)>("medFilialExit", [](TObject*) {});
+    LoadFormData(form, BranchPanel, "branch.dfm", handlers);
+    QMdiArea area;
+    area.resize(900, 700);
+    QtScreenView screen([&](TCustomForm&) { return area.addSubWindow(new QMdiSubWindow); });
+    area.show();
+    form->SetFormStyle(fsMDIChild);
+    form->Show();
+    view = QtFormView::ViewOf(*form);
+    ASSERT_FALSE(view.isNull());
+    QMdiSubWindow* frame = area.subWindowList().value(0);
+    ASSERT_NE(frame, nullptr);
+    auto* panel = form->Find<TPanel>("panFilial");
+
+    frame->resize(700, 500);
+    ProcessPending();
+    EXPECT_EQ(QSize(form->Width(), form->Height()), view->size());
+    EXPECT_EQ(panel->Width(), view->width()) << "alTop follows the window's width";
+    auto* scroll = view->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+
+    const QSize minimum = form->MinimumExtent();
+    ASSERT_EQ(minimum, QSize(129, 81)) << "edtOutro ends at x 129, y 81";
+    frame->resize(120, 90);
+    ProcessPending();
+    EXPECT_LT(view->height(), minimum.height());
+    EXPECT_EQ(form->Height(), minimum.height()) << "the form never lays out below its minimum";
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    UserInput::Focus(*form->Find<TEdit>("edtOutro"));
+    ProcessPending();
+    EXPECT_GT(scroll->verticalScrollBar()->value(), 0) << "the focused edit is scrolled into sight";
+}
+
 TEST_F(QtFormViewTest, GlyphsAreDrawnWithTheirBottomLeftColourTransparent) {
     TBitmap glyph(32, 16, ColorToArgb(clOlive));
     glyph.SetPixel(5, 5, 0xFF0000FFu);
@@ -193,7 +238,7 @@ TEST_F(QtFormViewTest, ShapesAreFilledWithTheirBrush) {
     shape->SetBrush(brush);
     const QImage shown = view->grab().toImage();
     EXPECT_EQ(shown.pixelColor(210, 20), ToQColor(clLime));
-    EXPECT_EQ(shown.pixelColor(230, 20), view->palette().color(QPalette::Window));
+    EXPECT_EQ(shown.pixelColor(230, 20), widgetOf(form)->palette().color(QPalette::Window));
 }
 
 TEST_F(QtFormViewTest, ProgressBarsShowTheModelsPosition) {

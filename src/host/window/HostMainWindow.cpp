@@ -45,7 +45,7 @@ HostMainWindow::HostMainWindow(HostRuntime& runtime, const QString& databasePath
     m_screenView = new QtScreenView([this](TCustomForm& form) { return frameFor(form); }, this);
 }
 
-// F10 opens the menu bar, whichever widget of this window has the focus: application-wide,
+// F10 opens the first menu, whichever widget of this window has the focus: application-wide,
 // before the screens' controls, which take every key for the model.
 bool HostMainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
@@ -56,6 +56,10 @@ bool HostMainWindow::eventFilter(QObject* watched, QEvent* event) {
         widget->window() != this || QApplication::activePopupWidget())
         return false;
     menuBar()->setActiveAction(m_screens->menuAction());
+    // As when the menu is opened by keyboard from the bar: its first entry is highlighted, so
+    // that Enter chooses it.
+    if (!m_screens->actions().isEmpty())
+        m_screens->setActiveAction(m_screens->actions().constFirst());
     return true;
 }
 

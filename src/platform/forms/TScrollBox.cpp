@@ -33,4 +33,8 @@ void TScrollBox::ReadProperty(const FormDataProperty& property, FormDataContext&
 
 GER_REGISTER_COMPONENT(TScrollBox)
 
+QSize TScrollBox::MinimumExtent() const {
+    return {Width() - ClientWidth(), Height() - ClientHeight()};
+}
+
 } // namespace ger

@@ -16,6 +16,8 @@ public:
     void SetBorderStyle(TBorderStyle value);
 
     void ReadProperty(const FormDataProperty& property, FormDataContext& context) override;
+    // A scroll box scrolls what it holds, so it needs no more than its border.
+    QSize MinimumExtent() const override;
 
 protected:
     int NonClientBorder() const override { return m_borderStyle == bsSingle ? 2 : 0; }

@@ -49,6 +49,15 @@ bool alignsBefore(TAlign align, const TControl* a, const TControl* b) {
     }
 }
 
+// What an aligned child needs in the directions its alignment stretches it: nothing for a
+// control that holds nothing, the nested minimum for a container.
+QSize stretchedMinimum(const TControl& control) {
+    const auto* win = qobject_cast<const TWinControl*>(&control);
+    if (!win || win->ControlCount() == 0)
+        return {0, 0};
+    return win->MinimumExtent();
+}
+
 } // namespace
 
 TWinControl::TWinControl(TComponent* AOwner)
@@ -286,6 +295,44 @@ void TWinControl::AlignControls(TControl* moved) {
             }
         }
     }
+}
+
+QSize TWinControl::MinimumExtent() const {
+    QSize unaligned(0, 0);
+    int stackedHeight = 0; // alTop and alBottom children, one above the other
+    int stackedWidth = 0;  // the widest of them
+    int sideWidth = 0;     // alLeft and alRight children, side by side
+    int sideHeight = 0;
+    QSize client(0, 0);
+    for (const TControl* c : m_controls) {
+        if (!c->Visible())
+            continue;
+        const QSize inner = stretchedMinimum(*c);
+        switch (c->Align()) {
+        case alNone:
+            unaligned = unaligned.expandedTo(QSize(c->Left() + c->Width(), c->Top() + c->Height()));
+            break;
+        case alTop:
+        case alBottom:
+            stackedHeight += c->Height();
+            stackedWidth = std::max(stackedWidth, inner.width());
+            break;
+        case alLeft:
+        case alRight:
+            sideWidth += c->Width();
+            sideHeight = std::max(sideHeight, inner.height());
+            break;
+        case alClient:
+            client = client.expandedTo(inner);
+            break;
+        }
+    }
+    const QRect area = AlignRect();
+    const QSize aligned(
+        std::max(stackedWidth, sideWidth + client.width()) + ClientWidth() - area.width(),
+        stackedHeight + std::max(sideHeight, client.height()) + ClientHeight() - area.height());
+    return unaligned.expandedTo(aligned) +
+           QSize(Width() - ClientWidth(), Height() - ClientHeight());
 }
 
 QRect TWinControl::AlignRect() const {

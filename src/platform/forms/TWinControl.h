@@ -90,6 +90,11 @@ public:
     void Realign() { AlignControls(nullptr); }
     // The client area minus what the control draws inside it (bevels, a caption, tabs).
     virtual QRect AlignRect() const;
+    // The smallest size at which the control still shows everything it holds, aligned
+    // children included: their fixed sides (an alTop panel's height), the extent of the
+    // unaligned ones, and the same, nested, of aligned containers. An aligned control holding
+    // nothing (a grid, say) may shrink to nothing. A window smaller than this scrolls.
+    virtual QSize MinimumExtent() const;
     int ClientWidth() const override;
     int ClientHeight() const override;
     int BorderWidth() const { return m_borderWidth; }

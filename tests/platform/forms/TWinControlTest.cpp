@@ -84,6 +84,32 @@ TEST_F(AlignTest, BevelsBordersAndCaptionsNarrowTheAreaOfAlignedChildren) {
     EXPECT_EQ(content->BoundsRect(), QRect(2, 15, 96, 83));
 }
 
+// The layout of GER99500 in small: a toolbar on top, a group box holding the branch panel (an
+// edit reaching x 330) over a client panel whose grid may shrink to nothing.
+TEST_F(AlignTest, TheMinimumExtentKeepsFixedSidesAndUnalignedControlsButNotStretchedLeaves) {
+    panel(form, "toolbar", alTop, 10, 30);
+    auto* group = make<TGroupBox>(form, "grbDadosRel");
+    group->SetAlign(alClient);
+    auto* branch = panel(group, "panFilial", alTop, 10, 41);
+    auto* name = make<TEdit>(branch, "edtNmFilial");
+    name->SetBounds(30, 8, 300, 21);
+    auto* content = panel(group, "panTpOper", alClient, 10, 10);
+    panel(content, "grid", alClient, 500, 300);
+    // width: the edit plus the group box's sides (2 + 2); height: toolbar, the group box's
+    // caption and bottom (15 + 2), the branch panel, nothing for the grid.
+    EXPECT_EQ(form->MinimumExtent(), QSize(334, 30 + 17 + 41));
+
+    auto* side = panel(content, "side", alLeft, 120, 10);
+    make<TEdit>(side, "tall")->SetBounds(0, 0, 100, 200);
+    EXPECT_EQ(form->MinimumExtent(), QSize(334, 30 + 17 + 41 + 200))
+        << "a side panel's content sets the height of the area it stands in";
+    side->SetVisible(false);
+    EXPECT_EQ(form->MinimumExtent().height(), 30 + 17 + 41) << "hidden controls need no room";
+    form->SetBounds(0, 0, 200, 60);
+    EXPECT_EQ(form->MinimumExtent(), QSize(334, 30 + 17 + 41))
+        << "the minimum does not follow the size the window has now";
+}
+
 TEST(ControlTreeTest, ContainmentParentFormAndReparenting) {
     TForm form(nullptr);
     auto* panel = new TPanel(&form);
