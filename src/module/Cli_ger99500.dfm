@@ -235,12 +235,14 @@ inherited frmTpOperFil: TfrmTpOperFil
             BorderStyle = bsNone
             Color = clInfoBk
             DataSource = dtsTpOperFil
+            ShowHint = True
             Options = [dgEditing, dgTitles, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgAlwaysShowSelection, dgCancelOnExit]
             TabOrder = 0
             OnColEnter = dbgPadraoColEnter
             OnDblClick = dbgPadraoDblClick
             OnDrawColumnCell = dbgPadraoDrawColumnCell
             OnKeyDown = dbgPadraoKeyDown
+            OnMouseMove = dbgPadraoMouseMove
             Columns = <
               item
                 Expanded = False

@@ -55,6 +55,8 @@ private:
     TDataSet* DataSetToConfirm() const;
     // The grid's current field is the address kind (column 4).
     bool IsAddressColumnSelected() const;
+    // The grid's display row holds a posted change the server did not take.
+    bool IsRowUnsaved(int row) const;
 };
 
 } // namespace ger

@@ -50,6 +50,8 @@ void QtControlView::Start(QtContainerView* parentView) {
     connect(control, &TControl::changed, this, &QtControlView::SyncState);
     connect(control, &TControl::parentChanged, this, &QtControlView::parentChanged);
     connect(control, &TControl::repaintRequested, m_widget, qOverload<>(&QWidget::update));
+    if (control->OnMouseMove)
+        m_widget->setMouseTracking(true);
     ConnectSignals();
     Sync();
 }
@@ -146,6 +148,7 @@ bool QtControlView::filterInput(QWidget* source, QEvent* event) {
     case QEvent::MouseButtonDblClick:
         return MouseDoubleClicked(source, static_cast<QMouseEvent&>(*event));
     case QEvent::MouseMove:
+        reportMouseMove(source, static_cast<QMouseEvent&>(*event));
         return MouseMoved(source, static_cast<QMouseEvent&>(*event));
     case QEvent::KeyPress:
         return KeyPressed(static_cast<QKeyEvent&>(*event));
@@ -177,6 +180,15 @@ bool QtControlView::MousePressed(QWidget*, QMouseEvent&) {
 
 bool QtControlView::MouseMoved(QWidget*, QMouseEvent&) {
     return true;
+}
+
+void QtControlView::reportMouseMove(QWidget* source, const QMouseEvent& event) {
+    if (!m_control->OnMouseMove)
+        return;
+    TControl* control = m_control;
+    const QPoint at = ClientPoint(source, event.position().toPoint());
+    const TShiftState shift = ShiftStateOf(event.modifiers(), event.buttons());
+    RunUserAction([control, at, shift] { control->UserMouseMove(at, shift); });
 }
 
 bool QtControlView::MouseReleased(QWidget* source, QMouseEvent& event) {

@@ -108,6 +108,8 @@ protected:
 
 private:
     bool filterInput(QWidget* source, QEvent* event);
+    // Runs the control's OnMouseMove, when it has one.
+    void reportMouseMove(QWidget* source, const QMouseEvent& event);
     void typeText(const QString& text);
     void parentChanged();
 

@@ -8,9 +8,11 @@
 #include "platform/forms/Dispatch.h"
 #include "platform/forms/TMaskEdit.h"
 #include "platform/forms/grid/GridInput.h"
+#include "platform/forms/grid/RecordingCanvas.h"
 #include "platform/forms/grid/TDBGrid.h"
 
 #include <QPointer>
+#include <QSet>
 #include <gmock/gmock.h>
 
 using namespace ger;
@@ -244,6 +246,48 @@ TEST_F(BranchWriteTest, TransportFailureIsShownOnceAndNextWriteShowsServerValues
     EXPECT_EQ(Stored("0001", "03", "IDLIBERADO"), "N");
     EXPECT_EQ(Grid().DisplayText(row, ColLiberado), "Sim");
     EXPECT_EQ(form.cdsTpOperFil->ChangeCount(), 0);
+}
+
+// A row whose write failed holds values the server does not have: the grid draws its texts in
+// maroon and its hint says "não gravado", until a load shows the server's values again.
+TEST_F(BranchWriteTest, ARowWhoseWriteFailedIsMarkedUntilTheServersListIsLoaded) {
+    OpenWithBranch0001();
+    const int row = RowOf("02");
+    const int other = RowOf("03");
+    ChooseNaoInLiberado(row);
+    server->Stop();
+    ASSERT_TRUE(User().Press(VK_DOWN));
+    ASSERT_THAT(dialogs.Messages(), SizeIs(1));
+
+    auto rowsInMaroon = [this] {
+        RecordingCanvas canvas;
+        Grid().Paint(canvas);
+        QSet<int> rows;
+        for (const CanvasCall& call : canvas.CallsOf(CanvasCall::Kind::TextRect)) {
+            int drawnRow = -1;
+            int column = -1;
+            if (call.fontColor == clMaroon &&
+                Grid().CellAt(QPoint(call.rect.Left + 1, call.rect.Top + 1), drawnRow, column))
+                rows.insert(drawnRow);
+        }
+        return rows;
+    };
+    auto hintOver = [this](int atRow) {
+        const TRect cell = Grid().CellRect(atRow, ColLancManual);
+        Grid().UserMouseMove(QPoint(cell.Left + 2, cell.Top + 2), {});
+        return Grid().Hint();
+    };
+    EXPECT_EQ(rowsInMaroon(), QSet<int>({row})) << "the current row, now 03, is not marked";
+    EXPECT_EQ(hintOver(row), "não gravado");
+    EXPECT_EQ(hintOver(other), "");
+
+    server->Start();
+    dialogs.ClearMessages();
+    ChooseNaoInLiberado(other);
+    ASSERT_TRUE(User().Click("sbtImportExport"));
+    ASSERT_THAT(MessageTexts(), IsEmpty());
+    EXPECT_THAT(rowsInMaroon(), IsEmpty());
+    EXPECT_EQ(hintOver(row), "");
 }
 
 TEST_F(BranchWriteTest, WriteSendsBranchTextAtTheMomentOfTheCallNotTheRowsBranch) {

@@ -48,6 +48,13 @@ void ChangeLog::Modified(int position, PackedRecord previous, PackedRecordView c
     m_entries[index].current = current;
 }
 
+TUpdateStatus ChangeLog::StatusOf(PackedRecordView row) const {
+    const auto it = m_entryOfLiveBlock.find(row.Block());
+    if (it == m_entryOfLiveBlock.end())
+        return usUnmodified;
+    return m_entries[it->second].kind == ChangeKind::Insert ? usInserted : usModified;
+}
+
 void ChangeLog::Merge() {
     m_journal.clear();
     m_entries.clear();

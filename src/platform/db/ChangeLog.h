@@ -14,6 +14,7 @@
 // time in proportion to the number of changes, never to the number of rows.
 
 #include "platform/db/DataPacket.h"
+#include "platform/db/DbTypes.h"
 #include "platform/db/PackedRecord.h"
 
 #include <QByteArray>
@@ -34,6 +35,8 @@ public:
     void Modified(int position, PackedRecord previous, PackedRecordView current);
 
     int Count() const { return m_liveEntries; }
+    // The unmerged change a stored row holds: usModified, usInserted or usUnmodified.
+    TUpdateStatus StatusOf(PackedRecordView row) const;
     bool IsEmpty() const { return m_journal.empty(); }
 
     // Accepts every change: the current rows become the originals.

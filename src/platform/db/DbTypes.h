@@ -15,6 +15,10 @@ class TField;
 
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
+// Whether the record read now holds a change not yet accepted (merged): the platform's
+// TUpdateStatus.
+enum TUpdateStatus { usUnmodified, usModified, usInserted, usDeleted };
+
 // The platform's dsEditModes: the states in which the current record holds values not yet
 // posted.
 constexpr bool IsEditMode(TDataSetState state) {

@@ -48,6 +48,11 @@ int TClientDataSet::ChangeCount() const {
     return Active() ? m_log.Count() : 0;
 }
 
+TUpdateStatus TClientDataSet::UpdateStatus() const {
+    const int record = ReadRecord();
+    return record < 0 ? usUnmodified : m_log.StatusOf(m_store.Row(record));
+}
+
 void TClientDataSet::MergeChangeLog() {
     CheckActive(QStringLiteral("MergeChangeLog"));
     m_log.Merge();

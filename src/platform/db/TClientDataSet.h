@@ -50,6 +50,7 @@ public:
     QByteArray Delta() const;
     // Rows with unmerged changes; 0 when closed.
     int ChangeCount() const;
+    TUpdateStatus UpdateStatus() const override;
     void MergeChangeLog();
     // Cancels an edit in progress, then undoes every unmerged change.
     void CancelUpdates();

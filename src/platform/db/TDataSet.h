@@ -72,6 +72,9 @@ public:
     void Close();
     // True once a field of the record being edited or inserted was assigned.
     bool Modified() const { return m_modified; }
+    // The posted change the record read now holds (the row a grid draws, else the current
+    // one): usUnmodified for datasets that log no changes, and for a record being inserted.
+    virtual TUpdateStatus UpdateStatus() const { return usUnmodified; }
     virtual bool CanModify() const { return true; }
 
     void First();
@@ -171,6 +174,8 @@ public:
     void ReadProperty(const FormDataProperty& property, FormDataContext& context) override;
 
 protected:
+    // The stored position of the record read now; -1 for none or for a record being inserted.
+    int ReadRecord() const;
     // Storage. Records are addressed by stored position (0-based), values by storage column.
     // InternalOpen makes the data ready and calls BindFields; it may raise (the dataset then
     // stays closed).

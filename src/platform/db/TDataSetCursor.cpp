@@ -31,6 +31,14 @@ TDataSet::ActiveRecordScope::ActiveRecordScope(TDataSet& dataSet, int displayRow
     m_dataSet.m_readRow = displayRow;
 }
 
+int TDataSet::ReadRecord() const {
+    const int row = ReadRow();
+    if (!Active() || row < 0 || row >= DisplayRecordCount() ||
+        (m_state == dsInsert && row == m_cursor))
+        return -1;
+    return StoredIndex(row);
+}
+
 std::optional<QString> TDataSet::FieldValue(const TField* field) const {
     if (!Active() || field->m_column < 0)
         return std::nullopt;

@@ -58,5 +58,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
 
 using TKeyEvent = std::function<void(TObject* Sender, Word& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
+// The mouse moved over a control: the buttons held and the point in client coordinates.
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 
 } // namespace ger

@@ -90,6 +90,8 @@ const PropertyTable<TControl>& controlProperties() {
         {"cursor", [](TControl& c, P p, C) { c.SetCursor(readCursor(p)); }},
         {"onclick", [](TControl& c, P p, C x) { c.OnClick = ReadEvent<TNotifyEvent>(p, x); }},
         {"ondblclick", [](TControl& c, P p, C x) { c.OnDblClick = ReadEvent<TNotifyEvent>(p, x); }},
+        {"onmousemove",
+         [](TControl& c, P p, C x) { c.OnMouseMove = ReadEvent<TMouseMoveEvent>(p, x); }},
     };
     return table;
 }
@@ -277,6 +279,11 @@ void TControl::Click() {
 void TControl::DblClick() {
     if (OnDblClick)
         OnDblClick(this);
+}
+
+void TControl::UserMouseMove(const QPoint& at, TShiftState shift) {
+    if (OnMouseMove)
+        OnMouseMove(this, shift, at.x(), at.y());
 }
 
 void TControl::UserClick(const QPoint&) {

@@ -17,6 +17,7 @@
 
 #include "platform/core/TComponent.h"
 #include "platform/forms/ControlTypes.h"
+#include "platform/forms/Keys.h"
 #include "platform/forms/TColor.h"
 #include "platform/forms/TFont.h"
 
@@ -111,6 +112,9 @@ public:
     // client coordinates, or (-1, -1) when the caller gives no position.
     virtual void UserClick(const QPoint& at);
     virtual void UserDoubleClick(const QPoint& at);
+    // The mouse moved over the control (`at` in client coordinates): runs OnMouseMove.
+    TMouseMoveEvent OnMouseMove;
+    void UserMouseMove(const QPoint& at, TShiftState shift);
 
     // Position among the parent's children (drawing order, and the order of equally aligned
     // controls).

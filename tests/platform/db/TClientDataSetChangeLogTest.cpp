@@ -189,3 +189,30 @@ TEST(ClientDataSetTest, MalformedPacketLeavesTheDataSetAsItWas) {
     EXPECT_EQ(cds.Data(), data);
     EXPECT_EQ(cds.ChangeCount(), 1);
 }
+
+// A grid reads each drawn row's status through ActiveRecordScope, so the status follows the
+// row read, not only the cursor.
+TEST(ClientDataSetTest, UpdateStatusTellsEachRowsUnmergedChange) {
+    TClientDataSet cds(nullptr);
+    cds.SetData(ClientPacket());
+    EditRow(cds, 2, "mudado");
+    InsertRow(cds, 1, "09", "Nova");
+    auto statusOf = [&](int row) {
+        TDataSet::ActiveRecordScope scope(cds, row);
+        return cds.UpdateStatus();
+    };
+    EXPECT_EQ(statusOf(0), usInserted);
+    EXPECT_EQ(statusOf(1), usUnmodified);
+    EXPECT_EQ(statusOf(2), usModified) << "the edited row moved down by the insert";
+    EXPECT_EQ(statusOf(3), usUnmodified);
+    cds.Edit();
+    EXPECT_EQ(cds.UpdateStatus(), usInserted) << "editing again keeps the posted status";
+    cds.Cancel();
+    cds.Append();
+    EXPECT_EQ(cds.UpdateStatus(), usUnmodified) << "a row not yet posted holds no change";
+    cds.Cancel();
+    cds.MergeChangeLog();
+    EXPECT_EQ(statusOf(2), usUnmodified);
+    cds.Close();
+    EXPECT_EQ(cds.UpdateStatus(), usUnmodified);
+}
