@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The desktop host on a real X server (Xvfb), driven with xdotool as a person would:
-#   1. keyboard only: Alt and Down open the menu "Telas", Enter opens screen GER99500, branch
-#      0001 is typed and left with Tab (which loads its grid), a second Tab enters the grid,
-#      Right goes to "Liberado" of the first row, F2 opens its editor, F4 its pick list,
-#      Down and Enter choose "Não", Down leaves the row, which writes it to the server;
+#   1. keyboard only: Alt and Down open the menu "Telas" and Escape closes it; F10 opens it
+#      again and Enter opens screen GER99500; branch 0001 is typed and left with Enter (which
+#      loads its grid), Tab enters the grid, Right goes to "Liberado" of the first row, F2
+#      opens its editor, F4 its pick list, Down and Enter choose "Não", Down leaves the row,
+#      which writes it to the server;
 #   2. the mouse: two clicks open the editor of "Liberado" on another row, then two clicks into
-#      the editor's text (such a click used to crash the host), then Escape closes the editor.
+#      the editor's text (such a click used to crash the host), then Escape closes the editor;
+#   3. Ctrl+Tab leaves the grid for the branch edit, and Enter there loads the grid again.
 # It checks that the flag was stored, that the host is still running and answering, and that
 # a screenshot of the screen is not blank. Exit code 0 only when every check passed.
 #
@@ -188,10 +190,16 @@ boxIs() {
 box() { read -r boxW boxH boxX boxY <<<"$(selectionBox)"; }
 
 # --- 1. by keyboard -----------------------------------------------------------------------
-log "keyboard: Alt, Down (menu Telas)"
+log "keyboard: Alt, Down (menu Telas), Escape"
 xdotool key alt
 xdotool key Down
 waitFor 10 "the menu Telas to open" popupOpen
+xdotool key Escape
+waitFor 10 "the menu to close" popupClosed
+xdotool key Escape
+log "keyboard: F10 (menu Telas)"
+xdotool key F10
+waitFor 10 "the menu Telas to open with F10" popupOpen
 log "keyboard: Return (GER99500 - Tipo de Operação por Filial)"
 xdotool key Return
 waitFor 10 "the menu to close" popupClosed
@@ -201,9 +209,9 @@ screenShown() {
 }
 waitFor 20 "screen GER99500 to be drawn" screenShown
 
-log "keyboard: type 0001, Tab (leaves the branch panel: the grid is loaded)"
+log "keyboard: type 0001, Return (leaves the branch panel: the grid is loaded)"
 xdotool type --delay 30 0001
-xdotool key Tab
+xdotool key Return
 waitFor 20 "the server call GetTpOperFil" serverCalled 'GetTpOperFil("0001")'
 hasSelection() { box && [ "$boxW" -gt 0 ]; }
 waitFor 10 "the grid's current cell to be drawn" hasSelection
@@ -263,6 +271,16 @@ editorOpenAt "$targetY" || fail "the editor of row 4 closed after the clicks int
 log "keyboard: Escape (closes the editor: the host still answers)"
 xdotool key Escape
 waitFor 10 "the editor to close" boxIs "$cellW" - "$cellX" "$targetY"
+
+# --- 3. out of the grid -------------------------------------------------------------------
+loads() { grep -c 'GetTpOperFil("0001")' "$tmp/server.log" || true; }
+log "keyboard: Ctrl+Tab (leaves the grid for the branch edit), Return (loads the grid again)"
+xdotool key ctrl+Tab
+sleep "$kClickPause"
+xdotool key Return
+loadedTwice() { [ "$(loads)" -ge 2 ]; }
+waitFor 20 "the second server call GetTpOperFil" loadedTwice
+waitFor 10 "the grid's current cell to be drawn again" hasSelection
 
 # --- checks -------------------------------------------------------------------------------
 mkdir -p "$(dirname "$screenshot")"
