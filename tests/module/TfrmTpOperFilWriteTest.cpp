@@ -169,14 +169,26 @@ TEST_F(BranchWriteTest, GridStandsOnFirstRowWhenEditedOperationIsNoLongerListed)
     EXPECT_THAT(Grid().DisplayText(row, 0).toStdString(), ::testing::HasSubstr("Renomeado"));
 }
 
-TEST_F(BranchWriteTest, PostWithoutChangeAndWithoutRegistrationSendsNothing) {
+// Every post is logged, as on the platform, even one that changes no value: confirming the
+// kind a row already has (screen GER99502) sends the row. An edit that changed nothing and is
+// left with Down in the grid is cancelled instead, and sends nothing.
+TEST_F(BranchWriteTest, APostThatChangesNothingSendsTheRowAndACancelledEditNothing) {
     TfrmTpOperFil& form = OpenWithBranch0001();
+    const Row row = CurrentRow();
     ASSERT_TRUE(Dispatch([&] {
         form.cdsTpOperFil->Edit();
         form.cdsTpOperFil->Post();
     }));
+    EXPECT_THAT(server->CallsOf("SetTpOperFil"),
+                ElementsAre(Call(row.operacao.left(2), "0001", row, row.liberado)));
+    EXPECT_EQ(form.cdsTpOperFil->ChangeCount(), 0);
+
+    server->ClearCalls();
+    ASSERT_TRUE(ClickCell(0, 0));
+    ASSERT_TRUE(Dispatch([&] { form.cdsTpOperFil->Edit(); }));
+    ASSERT_TRUE(User().Press(VK_DOWN));
     EXPECT_THAT(server->Calls(), IsEmpty());
-    EXPECT_THAT(dialogs.Progress(), IsEmpty());
+    EXPECT_EQ(form.cdsTpOperFil->State(), dsBrowse);
 }
 
 TEST_F(BranchWriteTest, PostWithoutChangeIsSentWhenRegistrationIsSet) {

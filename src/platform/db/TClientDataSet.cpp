@@ -132,8 +132,6 @@ void TClientDataSet::InternalInsert(int position, const RecordValues& values) {
 
 void TClientDataSet::InternalUpdate(int record, const RecordValues& values) {
     PackedRecord updated = PackedRecord::FromValues(values);
-    if (updated.View().SameContent(m_store.Row(record)))
-        return;
     const PackedRecordView view = updated.View();
     PackedRecord previous = m_store.Replace(record, std::move(updated));
     if (m_logChanges)

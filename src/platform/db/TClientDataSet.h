@@ -11,7 +11,8 @@
 //   cds.MergeChangeLog();             // accepted: ChangeCount 0, current values are originals
 //
 // Change log (see ChangeLog.h): one entry per changed row, {kind, original values, current
-// values}. A post that changes no value logs nothing. Data() is the current content only,
+// values}. Every post logs, even one that changes no value, as on the platform: the row is
+// then a modification whose values equal the originals. Data() is the current content only,
 // without the log.
 //
 // Fields: with persistent fields, loading binds them by name; packet columns that no field

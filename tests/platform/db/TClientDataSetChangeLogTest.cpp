@@ -124,7 +124,23 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  {{ChangeKind::Delete, {V("03"), V("Remessa"), V("z")}, {}}}},
         Scenario{
-            "PostWithoutChangeLogsNothing", [](TClientDataSet& c) { EditRow(c, 1, "Venda"); }, {}},
+            "PostWithoutChangeLogsAModification",
+            [](TClientDataSet& c) { EditRow(c, 1, "Venda"); },
+            {{ChangeKind::Modify, {V("01"), V("Venda"), V("x")}, {V("01"), V("Venda"), V("x")}}}},
+        Scenario{"EditThreeTimesIsOneEntry",
+                 [](TClientDataSet& c) {
+                     EditRow(c, 2, "A");
+                     EditRow(c, 2, "B");
+                     EditRow(c, 2, "C");
+                 },
+                 {{ChangeKind::Modify, {V("02"), V("Compra"), N()}, {V("02"), V("C"), N()}}}},
+        Scenario{"EditTwiceThenDeleteIsOneDelete",
+                 [](TClientDataSet& c) {
+                     EditRow(c, 2, "A");
+                     EditRow(c, 2, "B");
+                     DeleteRow(c, 2);
+                 },
+                 {{ChangeKind::Delete, {V("02"), V("Compra"), N()}, {}}}},
         Scenario{"SeveralRowsInOrderOfFirstChange",
                  [](TClientDataSet& c) {
                      EditRow(c, 3, "R");

@@ -77,6 +77,22 @@ TEST_F(DataSetEventsTest, CheckBrowseModeCancelsAnUnmodifiedInsertAndPostsAModif
     EXPECT_EQ(cds.RecordCount(), 4);
 }
 
+// A post leaves the dataset unmodified, so that a later edit that changes nothing is cancelled
+// by Next rather than posted (which, on a screen, would write an unchanged row).
+TEST_F(DataSetEventsTest, NextAfterAnEditThatChangedNothingCancelsEvenAfterAPost) {
+    cds.Edit();
+    cds.FieldByName("IDLIBERADO")->SetAsString("N");
+    cds.Post();
+    EXPECT_FALSE(cds.Modified());
+    cds.Edit();
+    Take();
+    cds.Next();
+    const QStringList events = Take();
+    EXPECT_TRUE(events.contains("AfterCancel@browse")) << events.join(", ").toStdString();
+    EXPECT_FALSE(events.contains("AfterPost@browse")) << events.join(", ").toStdString();
+    EXPECT_EQ(cds.ChangeCount(), 1);
+}
+
 TEST_F(DataSetEventsTest, NextPastTheLastRowSetsEofAndThenOnlyBeforeScrollFires) {
     cds.SetRecNo(3);
     Take();
