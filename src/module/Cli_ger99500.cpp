@@ -1,8 +1,8 @@
 #include "module/Cli_ger99500.h"
 
 #include "module/CreateScreen.h"
+#include "module/HourGlassCursor.h"
 #include "module/TfrmTpOperFil.h"
-#include "platform/forms/TScreen.h"
 
 namespace ger::Cli_ger99500 {
 
@@ -10,14 +10,13 @@ TfrmTpOperFil* frmTpOperFil = nullptr;
 bool boIdCriado = false;
 
 void CriaTpOperFil() {
-    Screen().SetCursor(crHourGlass);
+    const HourGlassCursor wait;
     if (!boIdCriado) {
         frmTpOperFil = CreateScreen<TfrmTpOperFil>();
         boIdCriado = true;
     }
     frmTpOperFil->SetWindowState(wsNormal);
     frmTpOperFil->Show();
-    Screen().SetCursor(crDefault);
 }
 
 void Initialization() {}

@@ -1,8 +1,8 @@
 #include "module/Cli_ger99502.h"
 
 #include "module/CreateScreen.h"
+#include "module/HourGlassCursor.h"
 #include "module/TfrmDadosEmissaoNF.h"
-#include "platform/forms/TScreen.h"
 
 namespace ger::Cli_ger99502 {
 
@@ -10,14 +10,13 @@ TfrmDadosEmissaoNF* frmDadosEmissaoNF = nullptr;
 bool boIdCriado = false;
 
 void CriaDadosEmissaoNF() {
-    Screen().SetCursor(crHourGlass);
+    const HourGlassCursor wait;
     if (!boIdCriado) {
         frmDadosEmissaoNF = CreateScreen<TfrmDadosEmissaoNF>();
         boIdCriado = true;
     }
     frmDadosEmissaoNF->SetWindowState(wsNormal);
     frmDadosEmissaoNF->ShowModal();
-    Screen().SetCursor(crDefault);
 }
 
 void Initialization() {

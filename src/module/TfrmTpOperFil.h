@@ -45,6 +45,10 @@ public:
 
     // Checks the branch of medFilial against FILIAL (TfrmTpOperFilPanel.cpp).
     void Vd_Filial();
+    // The company (CDEMPRESA) of the branch in medFilial, for screen GER99502: the branch
+    // query's when it stands on that branch, else (the host bound the module to one branch,
+    // so no check ran) the branch query run for it; empty for an unknown branch.
+    QString CompanyOfBranch();
 
 private:
     // GetTpOperFil for the branch in medFilial, loaded as it comes into cdsTpOperFil.

@@ -57,6 +57,17 @@ void TfrmTpOperFil::btpFilialAfterPesq(TObject*) {
     edtNmFilial->SetText(qryFilialNMFILIAL->AsString());
 }
 
+QString TfrmTpOperFil::CompanyOfBranch() {
+    if (!qryFilial->Active() || qryFilial->IsEmpty() ||
+        qryFilialCDFILIAL->AsString() != medFilial->Text()) {
+        qryFilial->Close();
+        qryFilial->ParamByName(QStringLiteral("P_CDFILIAL")).SetAsString(medFilial->Text());
+        qryFilial->ParamByName(QStringLiteral("P_TCDFILIAL")).SetAsString(QString());
+        qryFilial->Open();
+    }
+    return qryFilialCDEMPRESA->AsString();
+}
+
 void TfrmTpOperFil::Vd_Filial() {
     if (EmptyString(medFilial->Text())) {
         medFilial->SetFocus();
