@@ -6,6 +6,7 @@
 #include "platform/core/Exception.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TButton.h"
+#include "platform/forms/TComboBox.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLabel.h"
@@ -79,9 +80,13 @@ protected:
                                         {{QStringLiteral("0001"), QStringLiteral("0002")},
                                          {QStringLiteral("0002"), QStringLiteral("Loja")}}};
             const LookupResult chosen = Application().Dialogs().ShowLookup(request);
-            if (chosen.accepted)
-                result->SetCaption(request.rows.at(chosen.rows.front()).at(1));
+            result->SetCaption(chosen.accepted ? request.rows.at(chosen.rows.front()).at(1)
+                                               : QStringLiteral("(nenhuma)"));
         };
+        auto* kind = Make<TComboBox>(main, main, QStringLiteral("cbbTipo"));
+        kind->SetStyle(csDropDownList);
+        kind->SetItems({QStringLiteral("Filial"), QStringLiteral("Cobrança")});
+        kind->OnChange = [this, kind](TObject*) { result->SetCaption(kind->Text()); };
         main->Show();
     }
 
@@ -206,6 +211,33 @@ TEST_F(ScreensFixture, ChooseTakesTheRowWhoseKeyMatchesNotAnyCell) {
     transcript.clear();
     EXPECT_EQ(run("choose 0009\nclick btnPesquisar\n"), 1);
     EXPECT_THAT(error.toStdString(), HasSubstr("0009"));
+}
+
+// Every lookup window is told in the transcript with the keys it offers; "choose -" closes the
+// next one without a choice.
+TEST_F(ScreensFixture, ChooseDashClosesTheLookupUnchosenAndEveryLookupIsTold) {
+    ASSERT_EQ(run("iniproc\nchoose -\nclick btnPesquisar\ndump lblResultado\n"), 0)
+        << error.toStdString();
+    EXPECT_THAT(transcript.toStdString(),
+                HasSubstr("> click btnPesquisar\n  lookup \"Filiais\": 2 rows: 0001 0002\n"));
+    EXPECT_THAT(transcript.toStdString(), HasSubstr("text=\"(nenhuma)\""));
+}
+
+// "pick" chooses from the focused combo box as a person does from its list, which runs
+// OnChange; "dump" tells the combo's index.
+TEST_F(ScreensFixture, PickChoosesAnItemOfTheFocusedComboBox) {
+    ASSERT_EQ(run("iniproc\nfocus cbbTipo\ndump cbbTipo\npick Cobrança\ndump cbbTipo\n"
+                  "dump lblResultado\n"),
+              0)
+        << error.toStdString();
+    EXPECT_THAT(transcript.toStdString(), HasSubstr("TComboBox cbbTipo text=\"\" enabled=yes "
+                                                    "visible=yes focused=yes index=-1"));
+    EXPECT_THAT(transcript.toStdString(), HasSubstr("text=\"Cobrança\" enabled=yes visible=yes "
+                                                    "focused=yes index=1"));
+    EXPECT_THAT(transcript.toStdString(), HasSubstr("TLabel lblResultado text=\"Cobrança\""));
+    transcript.clear();
+    EXPECT_EQ(run("iniproc\nfocus cbbTipo\npick Exterior\n"), 1);
+    EXPECT_THAT(error.toStdString(), HasSubstr("Exterior"));
 }
 
 TEST_F(ScreensFixture, NamesFindFormsAndControlsWithoutRegardToCase) {

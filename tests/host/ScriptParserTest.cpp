@@ -74,6 +74,7 @@ TEST(ScriptParserTest, TypeAndPickTakeTheRestOfTheLineWithItsBlanks) {
     EXPECT_EQ(ParseOne("  type  x").text, " x") << "only the one blank after the word goes";
     EXPECT_EQ(ParseOne("pick Não").text, "Não");
     EXPECT_EQ(ParseOne("choose 0001 ").text, "0001");
+    EXPECT_EQ(ParseOne("choose -").text, "") << "closes the lookup without a choice";
 }
 
 TEST(ScriptParserTest, CommandWordsIgnoreCaseButNamesKeepIt) {

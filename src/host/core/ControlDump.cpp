@@ -2,6 +2,7 @@
 
 #include "host/core/GridScript.h"
 #include "platform/forms/TCheckBox.h"
+#include "platform/forms/TComboBox.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TPageControl.h"
 #include "platform/forms/TRadioButton.h"
@@ -24,6 +25,8 @@ QString ExtraState(const TControl& control) {
         return QStringLiteral(" checked=") + YesNo(check->Checked());
     if (const auto* radio = dynamic_cast<const TRadioButton*>(&control))
         return QStringLiteral(" checked=") + YesNo(radio->Checked());
+    if (const auto* combo = dynamic_cast<const TComboBox*>(&control))
+        return QStringLiteral(" index=%1").arg(combo->ItemIndex());
     if (const auto* pages = dynamic_cast<const TPageControl*>(&control)) {
         const TTabSheet* page = pages->ActivePage();
         return QStringLiteral(" page=") + (page ? page->Name() : QStringLiteral("(none)"));

@@ -84,7 +84,7 @@ bool PickInCurrentCell(TCustomForm& form, const QString& text) {
     auto* grid = dynamic_cast<TDBGrid*>(form.FocusedControl());
     if (!grid)
         throw ScriptError(
-            QStringLiteral("pick: no data grid has the focus on %1").arg(form.Name()));
+            QStringLiteral("pick: no combo box or data grid has the focus on %1").arg(form.Name()));
     return ScriptedUser(form).PickFromList(grid->Name(), text);
 }
 

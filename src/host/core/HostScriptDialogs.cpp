@@ -11,9 +11,16 @@ void HostScriptDialogs::RunModal(TCustomForm& form) {
 }
 
 LookupResult HostScriptDialogs::ShowLookup(const LookupRequest& request) {
+    if (m_lookupReporter)
+        m_lookupReporter(request);
     if (!m_keys.empty()) {
-        const QString key = m_keys.front();
+        const std::optional<QString> choice = m_keys.front();
         m_keys.pop_front();
+        if (!choice) {
+            CancelLookup();
+            return ScriptedDialogs::ShowLookup(request);
+        }
+        const QString& key = *choice;
         int found = -1;
         for (size_t i = 0; i < request.rows.size() && found < 0; ++i)
             if (!request.rows[i].isEmpty() && request.rows[i].front() == key)

@@ -10,9 +10,11 @@
 //                            F1..F12 or one character; SHIFT is Shift, Ctrl or Alt
 //   click NAME / dblclick NAME
 //   cell GRID ROW COLUMN     selects a grid cell (1-based, as shown)
-//   pick TEXT                picks TEXT from the current grid cell's pick list
+//   pick TEXT                picks TEXT from the focused combo box's list, or from the current
+//                            grid cell's pick list
 //   answer yes|no|ok         the answer to the next question
-//   choose KEYVALUE          the row of the next lookup whose first column is KEYVALUE
+//   choose KEYVALUE          the row of the next lookup whose first column is KEYVALUE;
+//   choose -                 the next lookup is closed without a choice
 //   dump NAME                prints a control's state, or a grid's rows as shown
 //   messages                 prints the messages shown so far and forgets them
 //   close NAME               closes a form
@@ -47,7 +49,7 @@ struct ScriptCommand {
     int line = 0;      // 1-based line of the script
     QString source;    // the line as written, for the transcript
     QString name;      // focus, click, dblclick, cell, dump, close
-    QString text;      // type, pick, choose
+    QString text;      // type, pick, choose (empty: close the lookup without a choice)
     Word key = 0;      // key
     TShiftState shift; // key
     int row = 0;       // cell, 1-based

@@ -4,6 +4,7 @@
 #include "host/core/GridScript.h"
 #include "platform/forms/Dispatch.h"
 #include "platform/forms/TApplication.h"
+#include "platform/forms/TComboBox.h"
 #include "platform/forms/TCustomForm.h"
 #include "script/ScriptError.h"
 #include "script/ScriptedUser.h"
@@ -20,10 +21,12 @@ ScriptInterpreter::ScriptInterpreter(HostScriptDialogs& dialogs, std::function<v
     , m_iniProc(std::move(iniProc))
     , m_out(transcript) {
     m_dialogs.SetModalDriver([this](TCustomForm& form) { driveModal(form); });
+    m_dialogs.SetLookupReporter([this](const LookupRequest& request) { reportLookup(request); });
 }
 
 ScriptInterpreter::~ScriptInterpreter() {
     m_dialogs.SetModalDriver(nullptr);
+    m_dialogs.SetLookupReporter(nullptr);
 }
 
 int ScriptInterpreter::Run(const std::vector<ScriptCommand>& commands) {
@@ -90,14 +93,17 @@ void ScriptInterpreter::execute(const ScriptCommand& c) {
     case Kind::Cell:
         return act([&] { return SelectGridCell(control(c.name), c.row, c.column); });
     case Kind::Pick:
-        return act([&] { return PickInCurrentCell(activeForm(), c.text); });
+        return act([&] { return pickInFocused(activeForm(), c.text); });
     case Kind::Close:
         return act([&] { return ScriptedUser(formNamed(c.name)).Close(); });
     case Kind::Answer:
         m_dialogs.Answer(c.answer);
         return;
     case Kind::Choose:
-        m_dialogs.ChooseKey(c.text);
+        if (c.text.isEmpty())
+            m_dialogs.CloseLookup();
+        else
+            m_dialogs.ChooseKey(c.text);
         return;
     case Kind::Dump:
         for (const QString& line : DumpControl(control(c.name)))
@@ -127,6 +133,25 @@ void ScriptInterpreter::reportProgress(size_t from) {
             print(
                 QStringLiteral("progress: %1")
                     .arg(events[i].text.isEmpty() ? QStringLiteral("(no text)") : events[i].text));
+}
+
+// A lookup window opened: its title and the keys (first column) it offers, in order.
+void ScriptInterpreter::reportLookup(const LookupRequest& request) {
+    QStringList keys;
+    for (const QStringList& row : request.rows)
+        keys.append(row.value(0));
+    print(QStringLiteral("lookup \"%1\": %2 rows: %3")
+              .arg(request.title)
+              .arg(request.rows.size())
+              .arg(keys.join(u' ')));
+}
+
+// A person picks from the list of what has the focus: a combo box's items, or the current grid
+// cell's pick list.
+bool ScriptInterpreter::pickInFocused(TCustomForm& form, const QString& text) {
+    if (auto* combo = dynamic_cast<TComboBox*>(form.FocusedControl()))
+        return ScriptedUser(form).Choose(combo->Name(), text);
+    return PickInCurrentCell(form, text);
 }
 
 // The active form and focused control, where they differ from what the transcript said last.

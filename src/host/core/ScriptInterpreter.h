@@ -60,6 +60,8 @@ private:
     void act(const std::function<bool()>& action);
     void reportProgress(size_t from);
     void reportChanges();
+    void reportLookup(const LookupRequest& request);
+    static bool pickInFocused(TCustomForm& form, const QString& text);
     void print(const QString& text);
     void printMessages();
 

@@ -93,7 +93,9 @@ private:
         m_command.kind = Kind::Choose;
         m_command.text = rest().trimmed();
         if (m_command.text.isEmpty())
-            fail(QStringLiteral("expected: choose KEYVALUE"));
+            fail(QStringLiteral("expected: choose KEYVALUE, or choose -"));
+        if (m_command.text == u"-")
+            m_command.text.clear();
         return m_command;
     }
 
