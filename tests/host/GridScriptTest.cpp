@@ -131,13 +131,14 @@ TEST_P(GridMisuseTest, IsAScriptError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Scripts, GridMisuseTest,
-    ::testing::Values(
-        GridMisuse{"RowOutOfView", "cell dbgTipos 30 1\n", "shows no cell"},
-        GridMisuse{"ColumnBeyondTheShownOnes", "cell dbgTipos 1 3\n",
-                   "shows no column 3 (it shows 2)"},
-        GridMisuse{"NotAGrid", "cell edtNome 1 1\n", "edtNome is not a data grid"},
-        GridMisuse{"PickWithoutAGridFocused", "pick Sim\n", "no data grid has the focus"},
-        GridMisuse{"PickOfAnItemNotListed", "cell dbgTipos 1 2\npick Talvez\n", "Talvez"}),
+    ::testing::Values(GridMisuse{"RowOutOfView", "cell dbgTipos 30 1\n", "shows no cell"},
+                      GridMisuse{"ColumnBeyondTheShownOnes", "cell dbgTipos 1 3\n",
+                                 "shows no column 3 (it shows 2)"},
+                      GridMisuse{"NotAGrid", "cell edtNome 1 1\n", "edtNome is not a data grid"},
+                      GridMisuse{"PickWithoutAGridFocused", "pick Sim\n",
+                                 "no combo box or data grid has the focus"},
+                      GridMisuse{"PickOfAnItemNotListed", "cell dbgTipos 1 2\npick Talvez\n",
+                                 "Talvez"}),
     [](const auto& tested) { return std::string(tested.param.name); });
 
 } // namespace
