@@ -19,6 +19,9 @@ namespace {
 // A lookup button is reached from its edit with this key: F2 belongs to the grids.
 constexpr Word LookupKey = VK_F3;
 const QString LookupKeyName = QStringLiteral("F3");
+// The confirm button, which no Tab reaches, is clicked with Ctrl+Enter.
+constexpr Word ConfirmKey = VK_RETURN;
+const QString ConfirmKeyName = QStringLiteral("Ctrl+Enter");
 
 void ShowButtonHints(TWinControl* container) {
     for (int i = 0; i < container->ControlCount(); ++i)
@@ -74,6 +77,8 @@ void BaseScreenForm::FormCreate(TObject*) {
         if (auto* lookup = dynamic_cast<TBtnPesquisa*>(Components(i));
             lookup && lookup->Associate())
             lookup->SetHint(QStringLiteral("%1 (%2)").arg(lookup->Hint(), LookupKeyName));
+    if (TButtonFlat* confirm = ConfirmButton())
+        confirm->SetHint(QStringLiteral("%1 (%2)").arg(confirm->Hint(), ConfirmKeyName));
 }
 
 TBtnPesquisa* BaseScreenForm::LookupButtonOf(const TWinControl* control) const {
@@ -93,6 +98,14 @@ void BaseScreenForm::sbtCancelClick(TObject*) {
 }
 
 void BaseScreenForm::FormKeyDown(TObject*, Word& Key, TShiftState Shift) {
+    if (Key == ConfirmKey && Shift == TShiftState(ssCtrl)) {
+        TButtonFlat* confirm = ConfirmButton();
+        if (confirm && confirm->Enabled() && confirm->Visible()) {
+            Key = 0;
+            confirm->Click();
+        }
+        return;
+    }
     if (Shift != TShiftState())
         return;
     TWinControl* focused = FocusedControl();

@@ -45,7 +45,8 @@
 // Behaviour of the base:
 //   FormCreate      makes every button of the toolbar and of the help panel show its hint, the
 //                   screen's own buttons included (they are in the toolbar by then), and adds
-//                   "(F3)" to the hint of every lookup button that has an associated edit;
+//                   "(F3)" to the hint of every lookup button that has an associated edit,
+//                   and "(Ctrl+Enter)" to the confirm button's;
 //   FormCloseQuery  a dataset of the screen with a row being edited or inserted asks
 //                   UnsavedChangeText: Yes posts it (and so writes it, where the screen writes
 //                   on post), No cancels it, Cancel keeps the screen open; a post that fails,
@@ -59,8 +60,9 @@
 //   FormKeyDown     (KeyPreview: before the focused control) Enter in an edit moves to the
 //                   next control, as Tab does; Escape in a modal form runs sbtCancel, unless
 //                   the focused control uses Escape itself (a grid editing a row); F3 in the
-//                   edit of an enabled lookup button clicks the button. Every other key goes
-//                   to the focused control.
+//                   edit of an enabled lookup button clicks the button; Ctrl+Enter clicks
+//                   the enabled confirm button (ConfirmButton), which takes no focus and so
+//                   cannot be reached with Tab. Every other key goes to the focused control.
 
 #include "platform/core/HandlerTable.h"
 #include "platform/forms/FormTypes.h"
@@ -135,6 +137,8 @@ protected:
     }
     // Called by LoadScreen once the files are read; overrides bind their own and call this.
     virtual void BindComponents();
+    // The toolbar button that confirms the screen's work, if the base form has one.
+    virtual TButtonFlat* ConfirmButton() const { return nullptr; }
 
 private:
     [[noreturn]] void MissingComponent(const QString& name) const;

@@ -32,6 +32,7 @@ public:
 protected:
     TfrmPadrImportExport(TComponent* AOwner, DerivedScreenTag);
     void BindComponents() override;
+    TButtonFlat* ConfirmButton() const override { return sbtImportExport; }
 };
 
 } // namespace ger

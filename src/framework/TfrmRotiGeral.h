@@ -30,6 +30,7 @@ public:
 protected:
     TfrmRotiGeral(TComponent* AOwner, DerivedScreenTag);
     void BindComponents() override;
+    TButtonFlat* ConfirmButton() const override { return sbtConfirma; }
 };
 
 } // namespace ger

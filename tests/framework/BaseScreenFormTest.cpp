@@ -160,6 +160,25 @@ TEST_F(BaseScreenFormTest, F3InTheAssociatedEditClicksTheLookupButton) {
     EXPECT_EQ(clicks, 1) << "a disabled button is not clicked by its key either";
 }
 
+// The confirm button takes no focus either: Ctrl+Enter clicks it, from any control, while it
+// is enabled, and its hint says so.
+TEST_F(BaseScreenFormTest, CtrlEnterClicksTheEnabledConfirmButton) {
+    QPointer<TfrmTesteRotina> screen = Create();
+    screen->Show();
+    EXPECT_TRUE(screen->sbtConfirma->Hint().endsWith(" (Ctrl+Enter)"))
+        << screen->sbtConfirma->Hint().toStdString();
+    int clicks = 0;
+    screen->sbtConfirma->OnClick = [&clicks](TObject*) { ++clicks; };
+    ScriptedUser user(*screen);
+    ASSERT_TRUE(user.Focus(QStringLiteral("edtNome")));
+    user.Press(VK_RETURN, ssCtrl);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(screen->FocusedControl()->Name(), "edtNome") << "the focus stays";
+    screen->sbtConfirma->SetEnabled(false);
+    user.Press(VK_RETURN, ssCtrl);
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(BaseScreenFormTest, EscapeEndsAModalScreenAsItsCancelButtonDoes) {
     QPointer<TfrmTesteRotina> screen = Create();
     dialogs.OnModal([](TCustomForm& f) {
