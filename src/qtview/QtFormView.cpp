@@ -223,14 +223,22 @@ void QtFormView::closeEvent(QCloseEvent* event) {
 }
 
 void QtFormView::keyPressEvent(QKeyEvent* event) {
-    QCoreApplication::sendEvent(m_surface, event);
+    forwardToSurface(event);
 }
 
 void QtFormView::keyReleaseEvent(QKeyEvent* event) {
-    QCoreApplication::sendEvent(m_surface, event);
+    forwardToSurface(event);
 }
 
 void QtFormView::inputMethodEvent(QInputMethodEvent* event) {
+    forwardToSurface(event);
+}
+
+// An event the surface leaves unaccepted comes back up to this view: it ends here.
+void QtFormView::forwardToSurface(QEvent* event) {
+    if (m_forwarding)
+        return;
+    const QScopedValueRollback forwarding(m_forwarding, true);
     QCoreApplication::sendEvent(m_surface, event);
 }
 

@@ -81,6 +81,7 @@ private:
     void syncVisibility();
     // The person resized the window: the form takes the room there is, or its minimum.
     void fitFormToWindow();
+    void forwardToSurface(QEvent* event);
     QSize formSizeFor(QSize available) const;
 
     TCustomForm* m_form;
@@ -90,6 +91,7 @@ private:
     bool m_frameActivating = false;
     bool m_fitting = false; // the form is being resized to the window
     bool m_syncing = false; // the window is being resized to the form
+    bool m_forwarding = false;
 };
 
 } // namespace ger

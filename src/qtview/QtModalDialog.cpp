@@ -5,6 +5,7 @@
 #include "qtview/QtFormView.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QVBoxLayout>
 
@@ -62,7 +63,12 @@ void QtModalDialog::closeEvent(QCloseEvent* event) {
         UserInput::CloseForm(*m_form);
 }
 
+// A key that reaches the dialog itself (no widget of the form has the focus, as for a moment
+// after a nested window closed) goes to the form, whose keys (Escape: cancel) still work; the
+// dialog's own handling (Escape: reject) is never used.
 void QtModalDialog::keyPressEvent(QKeyEvent* event) {
+    if (m_view)
+        QCoreApplication::sendEvent(m_view, event);
     event->accept();
 }
 

@@ -8,21 +8,38 @@
 
 namespace ger::qttest {
 
-void WhenModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
-        if (!modal) {
+namespace {
+
+// A window that loads its data while it is being shown (with a progress window, which runs
+// events) is up only some event loops later: the check is repeated until then.
+constexpr int PollMs = 10;
+constexpr int MaxPolls = 500;
+
+void actWhenUp(std::function<void(QWidget*)> act, int pollsLeft) {
+    QPointer<QWidget> modal = QApplication::activeModalWidget();
+    if (!modal) {
+        if (pollsLeft > 0)
+            QTimer::singleShot(PollMs, [act = std::move(act), pollsLeft]() mutable {
+                actWhenUp(std::move(act), pollsLeft - 1);
+            });
+        else
             ADD_FAILURE() << "no modal window is up";
-            return;
+        return;
+    }
+    act(modal);
+    QTimer::singleShot(0, [modal] {
+        if (modal && modal->isVisible()) {
+            ADD_FAILURE() << "the window is still up";
+            modal->close();
         }
-        act(modal);
-        QTimer::singleShot(0, [modal] {
-            if (modal && modal->isVisible()) {
-                ADD_FAILURE() << "the window is still up";
-                modal->close();
-            }
-        });
     });
+}
+
+} // namespace
+
+void WhenModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0,
+                       [act = std::move(act)]() mutable { actWhenUp(std::move(act), MaxPolls); });
 }
 
 QPushButton* ButtonWithText(QWidget* window, const QString& text) {

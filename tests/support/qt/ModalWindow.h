@@ -13,9 +13,9 @@ class QWidget;
 
 namespace ger::qttest {
 
-// Runs `act` on the modal window once it is up. No modal window fails the test; a window that
-// `act` leaves open fails the test and is closed, so the test goes on instead of waiting for a
-// person.
+// Runs `act` on the modal window once it is up (within 5 s). No modal window fails the test; a
+// window that `act` leaves open fails the test and is closed, so the test goes on instead of
+// waiting for a person.
 void WhenModal(std::function<void(QWidget*)> act);
 // The push button of `window` with that text, or null.
 QPushButton* ButtonWithText(QWidget* window, const QString& text);
