@@ -104,15 +104,17 @@ protected:
         return RunProgram(QStringLiteral("ger-host"), arguments);
     }
 
-    static QString Stored(const QString& branch, const QString& type) {
+    static QString Stored(const QString& branch, const QString& type,
+                          const QString& column = QStringLiteral("IDLIBERADO")) {
         QString value;
         {
             auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
             db.setDatabaseName(database);
             EXPECT_TRUE(db.open());
             QSqlQuery query(db);
-            query.prepare(QStringLiteral("SELECT IDLIBERADO FROM TIPOOPERFILIAL "
-                                         "WHERE CDFILIAL = ? AND CDTIPOOPER = ?"));
+            query.prepare(QStringLiteral("SELECT %1 FROM TIPOOPERFILIAL "
+                                         "WHERE CDFILIAL = ? AND CDTIPOOPER = ?")
+                              .arg(column));
             query.addBindValue(branch);
             query.addBindValue(type);
             EXPECT_TRUE(query.exec());
@@ -170,6 +172,26 @@ TEST_F(HostProcessTest, AScriptLoadsTheBranchWritesAFlagAndReportsMessages) {
     EXPECT_THAT(t.toStdString(), HasSubstr("> messages\n  (no messages)\n"));
     EXPECT_THAT(t.toStdString(), HasSubstr("TMaskEdit medFilial text=\"9999\""));
     EXPECT_THAT(t.toStdString(), HasSubstr("  mtError: Filial não cadastrada.\n"));
+}
+
+// The scenario of screen GER99502 a person runs by hand (scripts/ger99502.script): the
+// registration refused, looked up and confirmed, written, then put back.
+TEST_F(HostProcessTest, TheIssuingDataScenarioWritesTheRowAndPutsItBack) {
+    const QString before =
+        Stored(QStringLiteral("0001"), QStringLiteral("01"), QStringLiteral("IDENDEMISTPOPFIL"));
+    const ProgramRun run = Host({"--script", QStringLiteral(GER_SCRIPTS_DIR "/ger99502.script")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString() << run.out.toStdString();
+    const std::string t = run.out.toStdString();
+    EXPECT_THAT(t, HasSubstr("TComboBox cbbSelecaoEndereco text=\"Cobrança\" enabled=yes "
+                             "visible=yes focused=yes index=1"));
+    EXPECT_THAT(t, HasSubstr("  mtError: Inscrição municipal não cadastrada.\n"));
+    EXPECT_THAT(t, HasSubstr("> key F3\n  lookup \"Inscrição Municipal\": 6 rows: 04567890 "
+                             "30125897 31428573 3456712 40213987 7788990\n"));
+    EXPECT_THAT(t, HasSubstr("> key Enter Ctrl\n  progress: Atualizando dados no servidor\n"
+                             "> messages\n  (no messages)\n"));
+    EXPECT_EQ(
+        Stored(QStringLiteral("0001"), QStringLiteral("01"), QStringLiteral("IDENDEMISTPOPFIL")),
+        before);
 }
 
 TEST_F(HostProcessTest, AScreenshotIsANonEmptyPng) {

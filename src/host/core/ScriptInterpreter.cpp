@@ -10,6 +10,7 @@
 #include "script/ScriptedUser.h"
 
 #include <QPointer>
+#include <utility>
 
 namespace ger {
 
@@ -33,6 +34,7 @@ int ScriptInterpreter::Run(const std::vector<ScriptCommand>& commands) {
     m_commands = &commands;
     m_next = 0;
     m_error.clear();
+    m_progressTold = m_dialogs.Progress().size();
     m_reported = where();
     try {
         runUntil([] { return false; });
@@ -57,6 +59,7 @@ void ScriptInterpreter::runUntil(const std::function<bool()>& done) {
 // action that showed it then goes on, as ShowModal returns to its caller.
 void ScriptInterpreter::driveModal(TCustomForm& form) {
     const int showingLine = m_line;
+    reportProgress();
     reportChanges();
     QPointer<TCustomForm> modal(&form);
     const auto ended = [&modal] { return !modal || !modal->IsModal() || modal->IsModalLoopDone(); };
@@ -117,17 +120,18 @@ void ScriptInterpreter::execute(const ScriptCommand& c) {
 // Runs one user action and tells what a person would notice at once: another active form, the
 // focus elsewhere, the action stopped by an exception.
 void ScriptInterpreter::act(const std::function<bool()>& action) {
-    const size_t progressBefore = m_dialogs.Progress().size();
     const bool ok = action();
-    reportProgress(progressBefore);
+    reportProgress();
     reportChanges();
     if (!ok)
         print(QStringLiteral("(action aborted)"));
 }
 
-// The progress animations put up since `from`: each marks a call to the application server.
-void ScriptInterpreter::reportProgress(size_t from) {
+// The progress animations put up since the transcript last told them: each marks a call to the
+// application server. A form shown modally tells those of its showing before its own lines.
+void ScriptInterpreter::reportProgress() {
     const auto& events = m_dialogs.Progress();
+    const size_t from = std::exchange(m_progressTold, events.size());
     for (size_t i = from; i < events.size(); ++i)
         if (events[i].shown)
             print(

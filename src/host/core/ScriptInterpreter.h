@@ -58,7 +58,7 @@ private:
     void driveModal(TCustomForm& form);
     void execute(const ScriptCommand& command);
     void act(const std::function<bool()>& action);
-    void reportProgress(size_t from);
+    void reportProgress();
     void reportChanges();
     void reportLookup(const LookupRequest& request);
     static bool pickInFocused(TCustomForm& form, const QString& text);
@@ -77,6 +77,7 @@ private:
     QTextStream& m_out;
     const std::vector<ScriptCommand>* m_commands = nullptr;
     size_t m_next = 0;
+    size_t m_progressTold = 0; // progress events the transcript has told
     int m_line = 0;
     QString m_error;
     Where m_reported;
