@@ -219,6 +219,13 @@ bool QtDBGridView::KeyPressed(QKeyEvent& event) {
 }
 
 bool QtDBGridView::eventFilter(QObject* watched, QEvent* event) {
+    if (m_pickList && watched == m_pickList) {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false; // the list's own keys, not the grid's
+        m_pickList->close();
+        return true;
+    }
     if (watched == m_button && grid()) {
         const QEvent::Type type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
@@ -267,6 +274,8 @@ void QtDBGridView::openPickList() {
             [this, list](QListWidgetItem* item) { pickChosen(list->row(item)); });
     connect(list, &QListWidget::itemActivated, this,
             [this, list](QListWidgetItem* item) { pickChosen(list->row(item)); });
+    // A list in a popup window ignores Escape, which would leave no way out but a choice.
+    list->installEventFilter(this);
     m_pickList = list;
     list->show();
 }

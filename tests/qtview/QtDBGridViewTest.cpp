@@ -126,6 +126,25 @@ TEST_F(QtDBGridViewTest, ThePickListsChoiceIsWrittenToTheField) {
     EXPECT_EQ(gridView()->PickList(), nullptr) << "the list closes after the choice";
 }
 
+// Escape closes the open pick list and changes nothing; the editor keeps the keyboard.
+TEST_F(QtDBGridViewTest, EscapeClosesThePickListWithoutAChoice) {
+    load();
+    showForm();
+    clickCell(0, 1);
+    clickCell(0, 1);
+    ASSERT_TRUE(grid->EditorMode());
+    QTest::keyClick(gridView()->EditorWidget(), Qt::Key_F4);
+    QListWidget* list = gridView()->PickList();
+    ASSERT_NE(list, nullptr);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Escape);
+    ProcessPending();
+    EXPECT_EQ(gridView()->PickList(), nullptr) << "Escape closed the list";
+    EXPECT_EQ(value("IDLIBERADO"), "S");
+    EXPECT_EQ(gridView()->EditorWidget()->text(), "Sim");
+    EXPECT_TRUE(grid->EditorMode());
+}
+
 // Each in-place editor, a click into its text: the editor stays, the grid on its cell.
 class QtDBGridEditorClickTest : public QtDBGridViewTest, public testing::WithParamInterface<int> {};
 
