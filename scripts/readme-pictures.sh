@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Makes the README's pictures (docs/images/) from the desktop host on an X server of its own,
+# driven by keyboard as a person would (scripts/lib/desktop-session.sh starts it all):
+#   ger99500.png               GER99500 on branch 0001, as ./run.sh --screenshot renders it
+#   ger99500-branch-check.png  an unknown branch refused as the edit is left
+#   ger99500-pick-list.png     the pick list of "Liberado" on the first row
+#   ger99502.png               the issuing-data dialog of type 29, kind "Empresa"
+#
+#   scripts/readme-pictures.sh [BIN_DIR]   build/release/bin if it has the programs, else
+#                                          build/default/bin
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")/.." && pwd)"
+bin="${1:-}"
+if [ -z "$bin" ]; then
+    bin="$here/build/release/bin"
+    [ -x "$bin/ger-host" ] && [ -x "$bin/ger-appserver" ] || bin="$here/build/default/bin"
+fi
+bin="$(realpath -m "$bin")"
+out="$here/docs/images"
+readonly kBudgetMs=120000
+readonly kPaintPause=0.8 # a window just shown is painted within this
+
+sessionName=readme-pictures
+# shellcheck source=lib/desktop-session.sh
+source "$here/scripts/lib/desktop-session.sh"
+mkdir -p "$out"
+
+# picture NAME: the host's window as it is on the screen now, dialogs over it included.
+picture() {
+    sleep "$kPaintPause"
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root "$tmp/root.png"
+    convert "$tmp/root.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1"
+    log "saved $out/$1"
+}
+
+QT_QPA_PLATFORM=offscreen "$bin/ger-host" --database "$database" --WebURL 127.0.0.1 \
+    --WebPort "$port" --script "$here/scripts/screenshot.script" \
+    --screenshot "$out/ger99500.png" >"$tmp/screenshot.log" 2>&1 ||
+    { cat "$tmp/screenshot.log"; fail "the offscreen screenshot failed"; }
+log "saved $out/ger99500.png"
+
+log "Ctrl+1 (GER99500), 9999, Tab: the branch is refused"
+xdotool key ctrl+1
+sleep "$kPaintPause"
+xdotool type --delay 30 9999
+xdotool key Tab
+waitFor 10 "the message box" popupOpen
+picture ger99500-branch-check.png
+xdotool key Return
+waitFor 10 "the message box to close" popupClosed
+
+log "0001, Enter (the grid is loaded), Tab, Right, F2, F4: the pick list of Liberado"
+xdotool key ctrl+a
+xdotool type --delay 30 0001
+xdotool key Return
+waitFor 20 "the server call GetTpOperFil" serverCalled 'GetTpOperFil("0001")'
+sleep "$kPaintPause"
+xdotool key Tab Right F2 F4
+waitFor 10 "the pick list" popupOpen
+picture ger99500-pick-list.png
+xdotool key Escape
+waitFor 10 "the pick list to close" popupClosed
+xdotool key Escape
+
+typeRow="$(sqlite3 "$database" "SELECT COUNT(*) FROM TIPOOPERFILIAL
+                                WHERE CDFILIAL = '0001' AND CDTIPOOPER < '29'")"
+log "Down x$typeRow, Right x2, Space: the issuing-data dialog of type 29"
+for ((i = 0; i < typeRow; i++)); do xdotool key Down; done
+xdotool key Right Right space
+waitFor 10 "the dialog" popupOpen
+picture ger99502.png
+xdotool key Escape
+waitFor 10 "the dialog to close" popupClosed
+hostAlive || hostGone "at the end"
+log "done"
