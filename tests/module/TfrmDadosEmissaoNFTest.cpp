@@ -190,6 +190,14 @@ TEST_F(IssuingDataDialogTest, EmpresaNeedsARegistrationOfTheBranchsCompany) {
         EXPECT_THAT(MessageTexts(), ElementsAre(InscMuniInf, InscMuniCad));
         EXPECT_EQ(user.FocusedName(), "edtInscMuni");
 
+        // Longer than the field: typing stops at its 16 characters, which are no registration.
+        dialogs.ClearMessages();
+        ASSERT_TRUE(user.Press('A', ssCtrl));
+        ASSERT_TRUE(user.Type(CompanyRegistration + QStringLiteral("123456789")));
+        EXPECT_EQ(d.edtInscMuni->Text(), (CompanyRegistration + QStringLiteral("12345678")));
+        EXPECT_FALSE(user.Click("sbtConfirma"));
+        EXPECT_THAT(MessageTexts(), ElementsAre(InscMuniCad));
+
         dialogs.ChooseLookupValue(CompanyRegistration);
         ASSERT_TRUE(user.Click("btpInscMuni"));
         ASSERT_THAT(dialogs.Lookups(), SizeIs(1));
