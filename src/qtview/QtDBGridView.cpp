@@ -27,10 +27,12 @@ constexpr int ButtonWidth = 16;
 } // namespace
 
 QtDBGridView::QtDBGridView(TDBGrid& grid, QWidget* parent)
-    : QtContainerView(grid, new QWidget(parent))
-    , m_editor(new QLineEdit(Widget()))
-    , m_button(new QToolButton(Widget()))
-    , m_scrollBar(new QScrollBar(Qt::Vertical, Widget())) {
+    : QtContainerView(grid, new QWidget(parent)) {
+    // Created here, once every member is initialised: adding a child sends the grid's widget
+    // an event, which this view's filter sees.
+    m_editor = new QLineEdit(Widget());
+    m_button = new QToolButton(Widget());
+    m_scrollBar = new QScrollBar(Qt::Vertical, Widget());
     Widget()->setFocusPolicy(Qt::TabFocus);
     Widget()->setAttribute(Qt::WA_OpaquePaintEvent);
     Widget()->setMouseTracking(true);

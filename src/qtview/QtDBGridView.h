@@ -60,9 +60,9 @@ private:
     void moveRows(int delta);
     void paintFailed(std::exception_ptr failure);
 
-    QLineEdit* m_editor;
-    QToolButton* m_button;
-    QScrollBar* m_scrollBar;
+    QLineEdit* m_editor = nullptr;
+    QToolButton* m_button = nullptr;
+    QScrollBar* m_scrollBar = nullptr;
     QPointer<QListWidget> m_pickList;
     int m_resizing = -1;  // the column whose edge is being dragged
     int m_resizeFrom = 0; // its left edge, where the drag started, in client coordinates
