@@ -18,6 +18,17 @@ namespace {
 
 } // namespace
 
+CodeList CodeList::Bounded(CodeList list, const QString& what) {
+    if (list.m_codes.size() > MaxCodes)
+        throw EMethodFailure::InvalidArgument(
+            QStringLiteral("Lista de %1 com %2 códigos: o máximo é %3. Escolha Todos ou menos "
+                           "códigos.")
+                .arg(what)
+                .arg(list.m_codes.size())
+                .arg(MaxCodes));
+    return list;
+}
+
 CodeList CodeList::Parse(const QString& text, const QString& what) {
     CodeList list;
     if (text == u"T") {
@@ -36,7 +47,7 @@ CodeList CodeList::Parse(const QString& text, const QString& what) {
             list.m_codes.append(code);
         pos = close + 1;
         if (pos == text.size())
-            return list;
+            return Bounded(std::move(list), what);
         if (text.at(pos) != u',')
             Malformed(text, what);
         ++pos;

@@ -8,7 +8,8 @@
 //   "'0001','0101'"      two codes (a code listed twice counts once)
 //
 // Anything else ("", "0001", "'0001', '0101'", "'0001',", "''") is refused with
-// EMethodFailure (InvalidArgument). A code may hold any character but the quote; whether it is
+// EMethodFailure (InvalidArgument), and so is a list of more than MaxCodes codes: the screens
+// offer "Todos" for more. A code may hold any character but the quote; whether it is
 // registered is the caller's check. The codes go to SQL as one JSON array parameter, expanded
 // with json_each(), so whatever a code holds stays data.
 
@@ -21,6 +22,7 @@ class CodeList {
 public:
     // `what` names the list in the message ("filiais").
     static CodeList Parse(const QString& text, const QString& what);
+    static constexpr int MaxCodes = 1000;
 
     bool isAll() const { return m_isAll; }
     // The listed codes in the order given, each once; empty for "T".
@@ -29,6 +31,8 @@ public:
     QString json() const;
 
 private:
+    static CodeList Bounded(CodeList list, const QString& what);
+
     bool m_isAll = false;
     QStringList m_codes;
 };

@@ -123,6 +123,14 @@ TEST_F(SetGravaAutTest, OverwritingAnEmpresaRowClearsItsMunicipalRegistration) {
               (std::vector<SqlRow>{{QStringLiteral("I"), SqlValue()}}));
 }
 
+// A list of `count` well-formed branch codes.
+QString ManyCodes(int count) {
+    QStringList codes;
+    for (int i = 0; i < count; ++i)
+        codes.append(QStringLiteral("'%1'").arg(i, 4, 10, QLatin1Char('0')));
+    return codes.join(u',');
+}
+
 struct BadBulk {
     const char* name;
     Args args;
@@ -158,6 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadBulk{"InjectionAttempt", Bulk("T", "'0001'');DELETE FROM FILIAL;--'", "T"),
                 ServerResultCode::InvalidArgument, ""},
         BadBulk{"EmptyList", Bulk("", "T", "T"), ServerResultCode::InvalidArgument, ""},
+        BadBulk{"MoreCodesThanTheBound", Bulk("T", ManyCodes(1001), "T"),
+                ServerResultCode::InvalidArgument, "filiais com 1001 códigos: o máximo é 1000"},
         BadBulk{"UnquotedList", Bulk("T", "0001,0101", "T"), ServerResultCode::InvalidArgument,
                 "filiais"},
         BadBulk{"BlankAfterComma", Bulk("T", "'0001', '0101'", "T"),
