@@ -6,8 +6,10 @@
 //   BM_BareGetTpOperFil         a bare POSIX ping-pong carrying the same request and reply
 //                               bytes, plus the bare SQLite select of the same rows (target:
 //                               the call within 2x of this)
-//   BM_SetGravaAut100kRows      the bulk write of 500 branches x 200 types, listed
-//   BM_BareUpsert100kRows       one bare INSERT ... SELECT ... ON CONFLICT writing the same rows
+//   BM_SetGravaAut/B/T          the bulk write of B branches x T types: 500 x 200 (10^5 rows),
+//                               both listed, and 2000 x 500 (10^6 rows), the branches as "T"
+//                               (a list holds at most 1000 codes) and the types listed
+//   BM_BareUpsert/B/T           one bare INSERT ... SELECT ... ON CONFLICT writing the same rows
 //                               in one transaction (target: the call within 1.5x)
 //
 //   bench_appserver --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -36,8 +38,8 @@ using namespace ger::bench;
 namespace {
 
 constexpr int kListRows = 100;
-constexpr int kBulkBranches = 500;
-constexpr int kBulkTypes = 200;
+// Lists up to this size are sent as lists, larger ones as "T" (the server's bound).
+constexpr int kMaxListedCodes = 1000;
 
 // The statement the module runs for the list, as the bare select runs it.
 const char* const kListSql =
@@ -178,16 +180,21 @@ void BM_BareGetTpOperFil(benchmark::State& state) {
 }
 BENCHMARK(BM_BareGetTpOperFil)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
-void BM_SetGravaAut100kRows(benchmark::State& state) {
+void BM_SetGravaAut(benchmark::State& state) {
+    const int branchCount = static_cast<int>(state.range(0));
+    const int typeCount = static_cast<int>(state.range(1));
     QTemporaryDir dir;
     const QString path =
-        CreateBenchDatabase(dir.filePath("massa.sqlite"), kBulkBranches, kBulkTypes, 0);
+        CreateBenchDatabase(dir.filePath("massa.sqlite"), branchCount, typeCount, 0);
     QStringList branches;
-    for (int i = 0; i < kBulkBranches; ++i)
+    for (int i = 0; i < branchCount; ++i)
         branches.append(BranchCode(i));
     QStringList types;
-    for (int i = 0; i < kBulkTypes; ++i)
+    for (int i = 0; i < typeCount; ++i)
         types.append(TypeCode(i));
+    const auto listOf = [](const QStringList& codes) {
+        return codes.size() > kMaxListedCodes ? QStringLiteral("T") : QuotedList(codes);
+    };
     const auto server = StartAppServer(path);
     RemoteClient client;
     client.open("127.0.0.1", server->serverPort(), RdmTpOperFil::ModuleName);
@@ -195,8 +202,8 @@ void BM_SetGravaAut100kRows(benchmark::State& state) {
     for (auto _ : state) {
         released = !released;
         QList<CallArgument> args{CallArgument::stringByRef("T"),
-                                 CallArgument::stringByRef(QuotedList(branches)),
-                                 CallArgument::stringByRef(QuotedList(types)),
+                                 CallArgument::stringByRef(listOf(branches)),
+                                 CallArgument::stringByRef(listOf(types)),
                                  CallArgument::stringByRef(released ? "S" : "N"),
                                  CallArgument::stringByRef("N"),
                                  CallArgument::string("0001"),
@@ -205,14 +212,20 @@ void BM_SetGravaAut100kRows(benchmark::State& state) {
         if (result.size() != 2 || result.at(0).toInt() != 0)
             state.SkipWithError("SetGravaAut failed");
     }
-    state.SetItemsProcessed(state.iterations() * kBulkBranches * kBulkTypes);
+    state.SetItemsProcessed(state.iterations() * branchCount * typeCount);
 }
-BENCHMARK(BM_SetGravaAut100kRows)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SetGravaAut)
+    ->Args({500, 200})
+    ->Args({2000, 500})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
-void BM_BareUpsert100kRows(benchmark::State& state) {
+void BM_BareUpsert(benchmark::State& state) {
+    const int branchCount = static_cast<int>(state.range(0));
+    const int typeCount = static_cast<int>(state.range(1));
     QTemporaryDir dir;
     const QString path =
-        CreateBenchDatabase(dir.filePath("massa.sqlite"), kBulkBranches, kBulkTypes, 0);
+        CreateBenchDatabase(dir.filePath("massa.sqlite"), branchCount, typeCount, 0);
     sqlite3* db = OpenRaw(path);
     sqlite3_stmt* upsert = nullptr;
     sqlite3_prepare_v2(db, kUpsertSql, -1, &upsert, nullptr);
@@ -226,11 +239,15 @@ void BM_BareUpsert100kRows(benchmark::State& state) {
         sqlite3_reset(upsert);
         sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     }
-    state.SetItemsProcessed(state.iterations() * kBulkBranches * kBulkTypes);
+    state.SetItemsProcessed(state.iterations() * branchCount * typeCount);
     sqlite3_finalize(upsert);
     sqlite3_close(db);
 }
-BENCHMARK(BM_BareUpsert100kRows)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareUpsert)
+    ->Args({500, 200})
+    ->Args({2000, 500})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
