@@ -31,8 +31,10 @@ QtLookupDialog::QtLookupDialog(const LookupRequest& request, QWidget* parent)
             items.append(item);
         }
         if (m_multiSelect && !items.isEmpty()) {
-            items.front()->setCheckable(true);
+            // The mark is drawn from its state; a click anywhere on the row toggles it
+            // (rowClicked), so the box itself must not toggle it a second time.
             items.front()->setCheckState(Qt::Unchecked);
+            items.front()->setFlags(items.front()->flags() & ~Qt::ItemIsUserCheckable);
         }
         m_rows->appendRow(items);
     }
@@ -52,6 +54,14 @@ QtLookupDialog::QtLookupDialog(const LookupRequest& request, QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    if (m_multiSelect) {
+        connect(buttons->addButton(QStringLiteral("Marcar todos"), QDialogButtonBox::ActionRole),
+                &QPushButton::clicked, this, [this] { markShown(Qt::Checked); });
+        connect(buttons->addButton(QStringLiteral("Desmarcar todos"), QDialogButtonBox::ActionRole),
+                &QPushButton::clicked, this, [this] { markShown(Qt::Unchecked); });
+        connect(m_table, &QAbstractItemView::clicked, this, &QtLookupDialog::toggleRow);
+        m_table->installEventFilter(this);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Pesquisar:"), this));
     layout->addWidget(m_search);
@@ -77,16 +87,26 @@ int QtLookupDialog::sourceRow(const QModelIndex& index) const {
     return index.isValid() ? m_filter->mapToSource(index).row() : -1;
 }
 
+// A double click chooses the row of a single-choice lookup; in a multi-choice one its two
+// clicks have each toggled the mark already.
 void QtLookupDialog::rowDoubleClicked(const QModelIndex& index) {
-    if (!index.isValid())
+    if (!index.isValid() || m_multiSelect)
         return;
-    if (!m_multiSelect) {
-        m_table->setCurrentIndex(index);
-        accept();
-        return;
-    }
-    QStandardItem* item = m_rows->item(sourceRow(index), 0);
-    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    m_table->setCurrentIndex(index);
+    accept();
+}
+
+void QtLookupDialog::toggleRow(const QModelIndex& index) {
+    QStandardItem* item = index.isValid() ? m_rows->item(sourceRow(index), 0) : nullptr;
+    if (item)
+        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+// "Marcar todos" and "Desmarcar todos" act on the rows the filter shows.
+void QtLookupDialog::markShown(Qt::CheckState state) {
+    for (int row = 0; row < m_filter->rowCount(); ++row)
+        if (QStandardItem* item = m_rows->item(sourceRow(m_filter->index(row, 0)), 0))
+            item->setCheckState(state);
 }
 
 std::vector<int> QtLookupDialog::ChosenRows() const {
@@ -121,6 +141,11 @@ bool QtLookupDialog::eventFilter(QObject* watched, QEvent* event) {
             QCoreApplication::sendEvent(m_table, event);
             return true;
         }
+    }
+    if (watched == m_table && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        toggleRow(m_table->currentIndex());
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

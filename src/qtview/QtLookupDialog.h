@@ -3,10 +3,11 @@
 // a search box, a table of the rows under their column titles, and "OK" / "Cancelar".
 //
 // Typing in the search box keeps the rows that contain the text in any column, ignoring case;
-// Down moves into the table, Enter accepts. A double click on a row chooses it. With
-// multiSelect each row has a check box: OK returns the checked rows (the current row when none
-// is checked) and a double click toggles the row's check. The result holds indexes into the
-// request's rows, in their order.
+// Down moves into the table, Enter accepts, Escape cancels. A double click on a row chooses it.
+// With multiSelect each row has a mark: a click on the row or Space on the current one toggles
+// it, "Marcar todos" and "Desmarcar todos" set the marks of the rows the filter shows, and OK
+// returns the marked rows (the current row when none is marked). The result holds indexes into
+// the request's rows, in their order.
 
 #include "platform/forms/IDialogService.h"
 
@@ -37,6 +38,8 @@ protected:
 private:
     void filter(const QString& text);
     void rowDoubleClicked(const QModelIndex& index);
+    void toggleRow(const QModelIndex& index);
+    void markShown(Qt::CheckState state);
     int sourceRow(const QModelIndex& index) const;
 
     bool m_multiSelect;

@@ -214,6 +214,41 @@ TEST_F(QtDialogServiceTest, AMultipleLookupReturnsTheCheckedRows) {
     EXPECT_EQ(service->ShowLookup(branches(true)).rows, std::vector<int>({0, 2}));
 }
 
+// A few hundred rows: the filter narrows them, "Marcar todos" and "Desmarcar todos" act on the
+// rows shown only, Space and a click toggle a row's mark, and OK returns the marked rows in
+// their order.
+TEST_F(QtDialogServiceTest, TheMultipleLookupMarksByKeyByClickAndForTheRowsShown) {
+    LookupRequest request;
+    request.title = "Filial";
+    request.columnTitles = QStringList({QString::fromUtf8("Código"), "Nome"});
+    for (int i = 0; i < 300; ++i)
+        request.rows.push_back({QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')),
+                                QStringLiteral("Filial %1").arg(i)});
+    request.multiSelect = true;
+    int shown = -1;
+    WhenModal([&](QWidget* window) {
+        auto* lookup = qobject_cast<QtLookupDialog*>(window);
+        ASSERT_NE(lookup, nullptr);
+        QTest::keyClicks(lookup->SearchBox(), "001"); // 0001 and 0010 to 0019
+        shown = lookup->Table()->model()->rowCount();
+        PressButton(lookup, QStringLiteral("Marcar todos"));
+        lookup->SearchBox()->clear();
+        QTest::keyClicks(lookup->SearchBox(), "0015");
+        PressButton(lookup, QStringLiteral("Desmarcar todos"));
+        lookup->SearchBox()->clear();
+        QTest::keyClick(lookup->SearchBox(), Qt::Key_Down); // into the table, on row 1
+        QTest::keyClick(lookup->Table(), Qt::Key_Space);    // 0001 unmarked
+        QTableView* table = lookup->Table();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(2, 1)).center()); // 0002
+        PressButton(lookup, "OK");
+    });
+    const LookupResult result = service->ShowLookup(request);
+    EXPECT_EQ(shown, 11);
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(result.rows, std::vector<int>({2, 10, 11, 12, 13, 14, 16, 17, 18, 19}));
+}
+
 TEST_F(QtDialogServiceTest, TheProgressWindowComesAndGoesOverTheForm) {
     showForm();
     service->ShowProgress(form, 1, "Atualizando dados no servidor");
