@@ -51,6 +51,28 @@ void ScriptedDialogs::ChooseLookupValue(const QString& value) {
     });
 }
 
+void ScriptedDialogs::ChooseLookupKeys(const QStringList& keys) {
+    m_lookupChoices.push_back([keys](const LookupRequest& request) {
+        if (keys.size() > 1 && !request.multiSelect)
+            throw ScriptError(QStringLiteral("Lookup '%1' takes one row, not %2")
+                                  .arg(request.title)
+                                  .arg(keys.size()));
+        LookupResult result{true, {}};
+        for (const QString& key : keys) {
+            const auto row =
+                std::find_if(request.rows.begin(), request.rows.end(),
+                             [&key](const QStringList& r) { return r.value(0) == key; });
+            if (row == request.rows.end())
+                throw ScriptError(
+                    QStringLiteral("Lookup '%1' has no row with key '%2'").arg(request.title, key));
+            result.rows.push_back(static_cast<int>(row - request.rows.begin()));
+        }
+        std::sort(result.rows.begin(), result.rows.end());
+        result.rows.erase(std::unique(result.rows.begin(), result.rows.end()), result.rows.end());
+        return result;
+    });
+}
+
 void ScriptedDialogs::CancelLookup() {
     m_lookupChoices.push_back([](const LookupRequest&) { return LookupResult{}; });
 }

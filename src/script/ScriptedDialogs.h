@@ -61,6 +61,10 @@ public:
     void ChooseLookupRows(std::vector<int> rows);
     // The first row with a cell equal to `value`.
     void ChooseLookupValue(const QString& value);
+    // The rows whose first column is one of `keys`, marked as a person marks them in a
+    // multi-choice lookup; a single-choice lookup takes one key only. A key not offered is a
+    // ScriptError.
+    void ChooseLookupKeys(const QStringList& keys);
     void CancelLookup();
 
     const std::vector<Message>& Messages() const { return m_messages; }

@@ -83,6 +83,19 @@ protected:
             result->SetCaption(chosen.accepted ? request.rows.at(chosen.rows.front()).at(1)
                                                : QStringLiteral("(nenhuma)"));
         };
+        auto* several = Make<TButton>(main, main, QStringLiteral("btnVarios"));
+        several->OnClick = [this](TObject*) {
+            LookupRequest request{
+                QStringLiteral("Tipos"),
+                {QStringLiteral("Código")},
+                {{QStringLiteral("01")}, {QStringLiteral("02")}, {QStringLiteral("03")}}};
+            request.multiSelect = true;
+            const LookupResult chosen = Application().Dialogs().ShowLookup(request);
+            QStringList keys;
+            for (int row : chosen.rows)
+                keys.append(request.rows.at(row).at(0));
+            result->SetCaption(keys.join(u','));
+        };
         auto* kind = Make<TComboBox>(main, main, QStringLiteral("cbbTipo"));
         kind->SetStyle(csDropDownList);
         kind->SetItems({QStringLiteral("Filial"), QStringLiteral("Cobrança")});
@@ -238,6 +251,19 @@ TEST_F(ScreensFixture, PickChoosesAnItemOfTheFocusedComboBox) {
     transcript.clear();
     EXPECT_EQ(run("iniproc\nfocus cbbTipo\npick Exterior\n"), 1);
     EXPECT_THAT(error.toStdString(), HasSubstr("Exterior"));
+}
+
+// In a multi-choice lookup "choose" marks every key it names and confirms; a single-choice
+// lookup takes one.
+TEST_F(ScreensFixture, ChooseMarksEveryKeyOfAMultiChoiceLookup) {
+    ASSERT_EQ(run("iniproc\nchoose 03 01\nclick btnVarios\ndump lblResultado\n"), 0)
+        << error.toStdString();
+    EXPECT_THAT(transcript.toStdString(),
+                HasSubstr("> click btnVarios\n  lookup \"Tipos\": 3 rows: 01 02 03\n"));
+    EXPECT_THAT(transcript.toStdString(), HasSubstr("TLabel lblResultado text=\"01,03\""));
+    transcript.clear();
+    EXPECT_EQ(run("iniproc\nchoose 01 04\nclick btnVarios\n"), 1);
+    EXPECT_THAT(error.toStdString(), HasSubstr("04"));
 }
 
 TEST_F(ScreensFixture, NamesFindFormsAndControlsWithoutRegardToCase) {

@@ -1,6 +1,6 @@
 #include "host/core/HostScriptDialogs.h"
 
-#include "script/ScriptError.h"
+#include <QRegularExpression>
 
 namespace ger {
 
@@ -20,15 +20,10 @@ LookupResult HostScriptDialogs::ShowLookup(const LookupRequest& request) {
             CancelLookup();
             return ScriptedDialogs::ShowLookup(request);
         }
-        const QString& key = *choice;
-        int found = -1;
-        for (size_t i = 0; i < request.rows.size() && found < 0; ++i)
-            if (!request.rows[i].isEmpty() && request.rows[i].front() == key)
-                found = static_cast<int>(i);
-        if (found < 0)
-            throw ScriptError(
-                QStringLiteral("Lookup '%1' has no row with key '%2'").arg(request.title, key));
-        ChooseLookupRows({found});
+        // A multi-choice lookup takes every key of the line; a single one the line as one key.
+        static const QRegularExpression blanks(QStringLiteral("\\s+"));
+        ChooseLookupKeys(request.multiSelect ? choice->split(blanks, Qt::SkipEmptyParts)
+                                             : QStringList{*choice});
     }
     return ScriptedDialogs::ShowLookup(request);
 }
