@@ -4,6 +4,7 @@
 #include "framework/CodeFunctions.h"
 #include "framework/ShowAvi.h"
 #include "framework/TButtonFlat.h"
+#include "module/AddressKind.h"
 #include "module/Cli_ger99500.h"
 #include "module/Cli_ger99502.h"
 #include "module/TfrmTpOperFil.h"
@@ -18,16 +19,9 @@
 #include "platform/forms/TMaskEdit.h"
 #include "server/TNetConnection.h"
 
-#include <QStringList>
-
 namespace ger {
 namespace {
 
-// The combo's address kinds by item index; the empty item (index 7) and no selection give the
-// empty code.
-const QStringList AddressKindCodes = {QStringLiteral("P"), QStringLiteral("C"), QStringLiteral("E"),
-                                      QStringLiteral("X"), QStringLiteral("T"), QStringLiteral("I"),
-                                      QStringLiteral("M")};
 const QString CompanyKind = QStringLiteral("M");
 constexpr int ShowAviKindDialog = 6;
 constexpr int CpfLength = 11;
@@ -55,8 +49,9 @@ TfrmTpOperFil& TfrmDadosEmissaoNF::MainScreen() {
     return *Cli_ger99500::frmTpOperFil;
 }
 
+// The empty item (index 7) and no selection give the empty code.
 QString TfrmDadosEmissaoNF::SelectedKindCode() const {
-    return AddressKindCodes.value(cbbSelecaoEndereco->ItemIndex());
+    return AddressKindCode(cbbSelecaoEndereco->ItemIndex());
 }
 
 void TfrmDadosEmissaoNF::FormClose(TObject* Sender, TCloseAction& Action) {
@@ -84,8 +79,7 @@ void TfrmDadosEmissaoNF::LoadIssuingData() {
                                                                 {main.medFilial->Text()});
     cdsDadosEmissaoNF->SetData(CheckResultServ(result, true, 0));
     DeactiveShowAvi();
-    const int index =
-        AddressKindCodes.indexOf(main.cdsTpOperFilIDENDEMISTPOPFIL->AsString().left(1));
+    const int index = AddressKindIndex(main.cdsTpOperFilIDENDEMISTPOPFIL->AsString().left(1));
     if (index >= 0)
         cbbSelecaoEndereco->SetItemIndex(index);
     PosicionaEndereco();

@@ -1,11 +1,25 @@
 #pragma once
 // TfrmTpoper: screen GER99501, "Cadastramento Automático de Tipo de Operação por Filial", the
 // bulk registration dialog opened by the main screen's btnAutomatico (Cli_ger99501::CriaTpOper).
+// The user states three selections, each "Todos" or a list picked in a multi-choice lookup
+// (state registrations; branches, narrowed to those registrations; operation types) and three
+// values (released, manual entries, address kind); one server call writes them all.
 //
-// So far it is the frame of the dialog only: the base form's menu bar with the screen code,
-// its toolbar and empty data area. Its FormCreate empties the unit's five selection strings,
-// so that every opening starts with nothing selected. Closing it releases it (the base form's
-// FormClose).
+// Its components and handlers are named in the form data Cli_ger99501.dfm (read on top of the
+// base form's). The handlers are split by subject:
+//   TfrmTpoper.cpp         construction, FormCreate, the radio buttons and the three lookups
+//   TfrmTpoperConfirm.cpp  sbtConfirmaClick: the checks, the confirmation and the write
+//
+// The selections live in the unit's strings (Cli_ger99501::stdInscEst and the others), as the
+// lookups return them ("'0001','0101'") or "T" for all once the confirmation has filled an
+// empty one. A worked opening:
+//   FormCreate         "Lista" in the three groups, "Sim", "Não", "Filial"; the strings empty
+//   btnInsEst          the lookup of INSCRESTAD: two marked, stdInscEst "'110042490114',..."
+//   btnFilial          the branches of those registrations only
+//   "Todos" (types)    stdTpoOper emptied, btnTpOperacao disabled
+//   sbtConfirma        no question (branches are a list): stdTpoOper "T", SetGravaAut, the
+//                      main screen's grid reloaded, "Cadastramento realizado com sucesso.",
+//                      the screen closes
 
 #include "framework/TfrmRotiGeral.h"
 #include "module/ModuleExport.h"
@@ -19,6 +33,12 @@ class GER_MODULE_EXPORT TfrmTpoper : public TfrmRotiGeral {
 public:
     explicit TfrmTpoper(TComponent* AOwner);
     ~TfrmTpoper() override;
+
+private:
+    // The checks of the confirmation, in order; false when one failed (its message shown).
+    bool SelectionsAreComplete();
+    // Codes, "T" fillings, the server call, the main screen's grid, the message and the close.
+    void WriteSelections();
 };
 
 } // namespace ger

@@ -11,16 +11,17 @@ namespace ger::qttest {
 namespace {
 
 // A window that loads its data while it is being shown (with a progress window, which runs
-// events) is up only some event loops later: the check is repeated until then.
+// events) is up only some event loops later: the check is repeated until then. A modal window
+// already up when the act was queued (the dialog a message box is to open over) is not it.
 constexpr int PollMs = 10;
 constexpr int MaxPolls = 500;
 
-void actWhenUp(std::function<void(QWidget*)> act, int pollsLeft) {
+void actWhenUp(std::function<void(QWidget*)> act, int pollsLeft, QPointer<QWidget> before) {
     QPointer<QWidget> modal = QApplication::activeModalWidget();
-    if (!modal) {
+    if (!modal || modal == before) {
         if (pollsLeft > 0)
-            QTimer::singleShot(PollMs, [act = std::move(act), pollsLeft]() mutable {
-                actWhenUp(std::move(act), pollsLeft - 1);
+            QTimer::singleShot(PollMs, [act = std::move(act), pollsLeft, before]() mutable {
+                actWhenUp(std::move(act), pollsLeft - 1, before);
             });
         else
             ADD_FAILURE() << "no modal window is up";
@@ -38,8 +39,10 @@ void actWhenUp(std::function<void(QWidget*)> act, int pollsLeft) {
 } // namespace
 
 void WhenModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0,
-                       [act = std::move(act)]() mutable { actWhenUp(std::move(act), MaxPolls); });
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    QTimer::singleShot(0, [act = std::move(act), before]() mutable {
+        actWhenUp(std::move(act), MaxPolls, before);
+    });
 }
 
 QPushButton* ButtonWithText(QWidget* window, const QString& text) {
