@@ -24,6 +24,23 @@ namespace {
 
 constexpr int ButtonWidth = 16;
 
+// A list in a popup window ignores Escape, which would leave no way out but a choice: this
+// filter closes the widget it watches (its parent) on Escape.
+class EscapeCloses : public QObject {
+public:
+    explicit EscapeCloses(QWidget* watched)
+        : QObject(watched) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        static_cast<QWidget*>(watched)->close();
+        return true;
+    }
+};
+
 } // namespace
 
 QtDBGridView::QtDBGridView(TDBGrid& grid, QWidget* parent)
@@ -221,13 +238,6 @@ bool QtDBGridView::KeyPressed(QKeyEvent& event) {
 }
 
 bool QtDBGridView::eventFilter(QObject* watched, QEvent* event) {
-    if (m_pickList && watched == m_pickList) {
-        if (event->type() != QEvent::KeyPress ||
-            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
-            return false; // the list's own keys, not the grid's
-        m_pickList->close();
-        return true;
-    }
     if (watched == m_button && grid()) {
         const QEvent::Type type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
@@ -276,8 +286,7 @@ void QtDBGridView::openPickList() {
             [this, list](QListWidgetItem* item) { pickChosen(list->row(item)); });
     connect(list, &QListWidget::itemActivated, this,
             [this, list](QListWidgetItem* item) { pickChosen(list->row(item)); });
-    // A list in a popup window ignores Escape, which would leave no way out but a choice.
-    list->installEventFilter(this);
+    list->installEventFilter(new EscapeCloses(list));
     m_pickList = list;
     list->show();
 }
