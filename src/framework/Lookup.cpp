@@ -9,6 +9,7 @@
 #include "platform/forms/TApplication.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace ger {
@@ -89,11 +90,23 @@ void ShowEmpty(const QString& text) {
     Application().Dialogs().MessageDlg(text, mtError, TMsgDlgButtons(mbOK));
 }
 
-QString QuotedKeys(TDataSet& dataSet, const TField& key, const std::vector<int>& rows) {
+// The list's form holds a code with neither a quote (it would end the code) nor a comma (the
+// screens find a code in the list by substring): such a code is refused with its message.
+std::optional<QString> QuotedKeys(TDataSet& dataSet, const TField& key,
+                                  const std::vector<int>& rows) {
     QStringList quoted;
     for (int row : rows) {
         TDataSet::ActiveRecordScope scope(dataSet, row);
-        quoted << QLatin1Char('\'') + key.AsString() + QLatin1Char('\'');
+        const QString code = key.AsString();
+        if (code.contains(QLatin1Char('\'')) || code.contains(QLatin1Char(','))) {
+            Application().Dialogs().MessageDlg(
+                QStringLiteral("O código \"%1\" não pode ser escolhido numa lista: contém aspas "
+                               "ou vírgula.")
+                    .arg(code),
+                mtError, TMsgDlgButtons(mbOK));
+            return std::nullopt;
+        }
+        quoted << QLatin1Char('\'') + code + QLatin1Char('\'');
     }
     return quoted.join(QLatin1Char(','));
 }
@@ -137,7 +150,11 @@ bool PesquisaLista(TDataSource* dataSource, const QString& keyField, const QStri
     const LookupResult answer = Application().Dialogs().ShowLookup(request);
     if (!answer.accepted)
         return false;
-    result = QuotedKeys(dataSet, *key, ChosenRows(answer, dataSet, operation));
+    const std::optional<QString> keys =
+        QuotedKeys(dataSet, *key, ChosenRows(answer, dataSet, operation));
+    if (!keys)
+        return false;
+    result = *keys;
     return true;
 }
 

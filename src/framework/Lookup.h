@@ -25,7 +25,9 @@
 //   "0101". Accepting with no row marked gives the empty string. Returns true on acceptance.
 //   - empty dataset: the empty text as an error (the title may carry one after a bar, as for
 //     Pesquisar), `result` unchanged, returns false;
-//   - cancelled: `result` unchanged, returns false.
+//   - cancelled: `result` unchanged, returns false;
+//   - a marked code holding a quote or a comma, which the list cannot carry: an error that
+//     names it, `result` unchanged, returns false.
 //   The key field need not be shown; an unknown key field raises before anything is shown.
 //
 // Misuse raises: no data source, a data source without dataset (EComponentError), a closed

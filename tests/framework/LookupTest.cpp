@@ -166,6 +166,23 @@ TEST_F(LookupTest, PesquisaListaAcceptedWithNothingMarkedGivesAnEmptyString) {
     EXPECT_TRUE(result.isEmpty());
 }
 
+TEST_F(LookupTest, PesquisaListaRefusesACodeWithAQuoteOrACommaAndLeavesTheResultAlone) {
+    for (const char* code : {"01'1", "01,1"}) {
+        Load(BranchRows({{V("0001"), V("Matriz"), V("01")}, {V(code), V("Outra"), V("01")}}));
+        QString result = QStringLiteral("'0001'");
+        dialogs.ClearMessages();
+        dialogs.ChooseLookupRows({0, 1});
+        EXPECT_FALSE(PesquisaLista(&dts, QStringLiteral("CDFILIAL"), QStringLiteral("Filial"),
+                                   false, result))
+            << code;
+        EXPECT_EQ(result, QStringLiteral("'0001'")) << code;
+        EXPECT_EQ(dialogs.Texts(),
+                  QStringList{QStringLiteral("O código \"%1\" não pode ser escolhido numa lista: "
+                                             "contém aspas ou vírgula.")
+                                  .arg(QString::fromUtf8(code))});
+    }
+}
+
 TEST_F(LookupTest, PesquisaListaCancelledLeavesTheResultAlone) {
     QString result = QStringLiteral("'0101'");
     dialogs.CancelLookup();

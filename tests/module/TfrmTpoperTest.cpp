@@ -232,31 +232,33 @@ TEST_F(BulkRegistrationTest, AllBranchesAreWrittenOnlyAfterYes) {
     EXPECT_EQ(Written(all, "SNP"), 8 * InUseCount()) << "every branch × every type in use";
 }
 
-// A failed write (the server down, or a code the server refuses) leaves the screen open with
-// its selections, the values and the "T" fillings, and writes nothing.
-TEST_F(BulkRegistrationTest, AFailedWriteLeavesTheScreenOpenWithItsSelections) {
+// A code the list cannot carry (a state registration holding a quote) is refused in the
+// lookup; a failed write (the server down) leaves the screen open with its selections, the
+// values and the "T" fillings. Nothing is written either way.
+TEST_F(BulkRegistrationTest, ABadCodeOrAFailedWriteLeavesTheScreenOpenWithItsSelections) {
     server->Execute("INSERT INTO INSCRESTAD (CDINSCESTA, SGESTADO, CDEMPRESA) "
                     "VALUES ('12''3', 'SP', '01')");
     OpenWithBranch0001();
     const QStringList before = Others(QStringLiteral("''"));
     OpenBulk([&](TfrmTpoper& s, ScriptedUser& user) {
-        dialogs.ChooseLookupKeys({QStringLiteral("12'3")});
+        dialogs.ChooseLookupKeys({QStringLiteral("12'3"), IeMatriz});
+        ASSERT_TRUE(user.Click("btnInsEst"));
+        EXPECT_THAT(MessageTexts(),
+                    ElementsAre("O código \"12'3\" não pode ser escolhido numa lista: contém "
+                                "aspas ou vírgula."));
+        EXPECT_TRUE(Cli_ger99501::stdInscEst.isEmpty());
+
+        dialogs.ClearMessages();
+        dialogs.ChooseLookupKeys({IeMatriz});
         ASSERT_TRUE(user.Click("btnInsEst"));
         ASSERT_TRUE(user.Click("rdbTFilial"));
         ASSERT_TRUE(user.Click("rdbTTpOper"));
-        dialogs.Answer(mrYes);
-        EXPECT_FALSE(user.Click("sbtConfirma"));
-        ASSERT_THAT(MessageTexts(), SizeIs(2));
-        EXPECT_TRUE(MessageTexts().at(1).contains("inscrições estaduais"))
-            << MessageTexts().at(1).toStdString();
-        EXPECT_TRUE(s.Visible());
-
-        dialogs.ClearMessages();
         server->Stop();
         dialogs.Answer(mrYes);
         EXPECT_FALSE(user.Click("sbtConfirma"));
-        ASSERT_THAT(MessageTexts(), SizeIs(2));
+        ASSERT_THAT(MessageTexts(), SizeIs(2)) << "the question, then the failure";
         EXPECT_TRUE(s.Visible());
+        EXPECT_EQ(Cli_ger99501::stdInscEst, "'110042490114'");
         EXPECT_EQ(Cli_ger99501::stdFilial, "T");
         EXPECT_EQ(Cli_ger99501::stdTpoOper, "T");
         EXPECT_EQ(Cli_ger99501::stdLiber, "S");
