@@ -194,6 +194,23 @@ TEST_F(HostProcessTest, TheIssuingDataScenarioWritesTheRowAndPutsItBack) {
         before);
 }
 
+// The scenario of screen GER99501 (scripts/ger99501.script): three lists chosen in the
+// multi-choice lookups, one write of branches 0001 and 0002 × types 01 and 02.
+TEST_F(HostProcessTest, TheBulkRegistrationScenarioWritesTheChosenBranchesAndTypes) {
+    const ProgramRun run = Host({"--script", QStringLiteral(GER_SCRIPTS_DIR "/ger99501.script")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString() << run.out.toStdString();
+    const std::string t = run.out.toStdString();
+    EXPECT_THAT(t, HasSubstr("  mtError: Inscrição Estadual deve ser informada.\n"));
+    EXPECT_THAT(t, HasSubstr("> click btnFilial\n  lookup \"Filial\": 2 rows: 0001 0002\n"));
+    EXPECT_THAT(t, HasSubstr("  mtInformation: Cadastramento realizado com sucesso.\n"));
+    for (const char* branch : {"0001", "0002"})
+        for (const char* type : {"01", "02"})
+            EXPECT_EQ(Stored(QString::fromLatin1(branch), QString::fromLatin1(type),
+                             QStringLiteral("IDLIBERADO || IDLANCMANUAL || IDENDEMISTPOPFIL")),
+                      "SSP")
+                << branch << "/" << type;
+}
+
 TEST_F(HostProcessTest, AScreenshotIsANonEmptyPng) {
     const QString path = scripts.filePath(QStringLiteral("tela.png"));
     const ProgramRun run = Host({"--screenshot", path});
