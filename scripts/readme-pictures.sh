@@ -5,6 +5,9 @@
 #   ger99500-branch-check.png  an unknown branch refused as the edit is left
 #   ger99500-pick-list.png     the pick list of "Liberado" on the first row
 #   ger99502.png               the issuing-data dialog of type 29, kind "Empresa"
+#   ger99501.png               the bulk registration, its state registration lookup with two
+#                              rows marked
+#   ger99501-dialog.png        the bulk registration once they are chosen
 #
 #   scripts/readme-pictures.sh [BIN_DIR]   build/release/bin if it has the programs, else
 #                                          build/default/bin
@@ -74,5 +77,23 @@ waitFor 10 "the dialog" popupOpen
 picture ger99502.png
 xdotool key Escape
 waitFor 10 "the dialog to close" popupClosed
+
+# The toolbar's lightning button, below the confirm button of the screen's toolbar.
+readonly kAutomaticButton=(18 117)
+log "click on Cadastramento Automático, F3, Down, Space, Down, Space: two state registrations"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + kAutomaticButton[0])) $((Y + kAutomaticButton[1])) click 1
+waitFor 10 "the bulk registration" popupOpen
+sleep "$kPaintPause"
+xdotool key F3
+twoPopups() { [ "$(visibleWindows)" -gt 2 ]; }
+waitFor 10 "the lookup of state registrations" twoPopups
+xdotool key Down space Down Down space
+picture ger99501.png
+xdotool key Return
+waitFor 10 "the lookup to close" test "$(visibleWindows)" -eq 2
+picture ger99501-dialog.png
+xdotool key Escape
+waitFor 10 "the bulk registration to close" popupClosed
 hostAlive || hostGone "at the end"
 log "done"
