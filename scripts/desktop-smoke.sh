@@ -23,11 +23,6 @@ set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
 bin="${1:-}"
-if [ -z "$bin" ]; then
-    bin="$here/build/release/bin"
-    [ -x "$bin/ger-host" ] && [ -x "$bin/ger-appserver" ] || bin="$here/build/default/bin"
-fi
-bin="$(realpath -m "$bin")"
 screenshot="$(realpath -m "${GER_SMOKE_SCREENSHOT:-$here/build/desktop-smoke.png}")"
 
 readonly kBudgetMs=110000          # the whole run, every wait included

@@ -15,11 +15,6 @@ set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
 bin="${1:-}"
-if [ -z "$bin" ]; then
-    bin="$here/build/release/bin"
-    [ -x "$bin/ger-host" ] && [ -x "$bin/ger-appserver" ] || bin="$here/build/default/bin"
-fi
-bin="$(realpath -m "$bin")"
 out="$here/docs/images"
 readonly kBudgetMs=120000
 readonly kPaintPause=0.8 # a window just shown is painted within this

@@ -6,12 +6,20 @@
 #
 # The sourcing script sets first:
 #   sessionName   the name its log lines start with
-#   bin           the directory of ger-host and ger-appserver
+#   here          the project's directory
+#   bin           the directory of ger-host and ger-appserver; empty: build/release/bin if it
+#                 has them, else build/default/bin
 #   kBudgetMs     the whole run's time budget, every wait included
 # and then has: log, fail, waitFor, isRunning, hostAlive, hostGone, serverCalled, $tmp,
 # $database, $window, the popup checks and the selection-colour checks (selectionBox, boxIs, box).
 
 readonly kSelection='#0A246A' # clHighlight: the grid's current cell, a lookup's chosen row
+
+if [ -z "$bin" ]; then
+    bin="$here/build/release/bin"
+    [ -x "$bin/ger-host" ] && [ -x "$bin/ger-appserver" ] || bin="$here/build/default/bin"
+fi
+bin="$(realpath -m "$bin")"
 
 log() { printf '%s: %s\n' "$sessionName" "$*"; }
 fail() {
