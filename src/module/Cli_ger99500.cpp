@@ -3,6 +3,7 @@
 #include "module/CreateScreen.h"
 #include "module/HourGlassCursor.h"
 #include "module/TfrmTpOperFil.h"
+#include "platform/core/Exception.h"
 
 namespace ger::Cli_ger99500 {
 
@@ -17,6 +18,12 @@ void CriaTpOperFil() {
     }
     frmTpOperFil->SetWindowState(wsNormal);
     frmTpOperFil->Show();
+}
+
+TfrmTpOperFil& MainScreen() {
+    if (!frmTpOperFil)
+        throw Exception(QStringLiteral("A tela GER99500 não está aberta."));
+    return *frmTpOperFil;
 }
 
 void Initialization() {}

@@ -26,6 +26,10 @@ GER_MODULE_EXPORT extern bool boIdCriado;
 // leaves no screen and the flag false, so the next call tries again.
 GER_MODULE_EXPORT void CriaTpOperFil();
 
+// The main screen, for the dialogs that read from it and write into it; raises when there is
+// none (a dialog opened without it).
+GER_MODULE_EXPORT TfrmTpOperFil& MainScreen();
+
 GER_MODULE_EXPORT void Initialization();
 GER_MODULE_EXPORT void Finalization();
 

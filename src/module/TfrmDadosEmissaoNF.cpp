@@ -8,7 +8,6 @@
 #include "module/Cli_ger99500.h"
 #include "module/Cli_ger99502.h"
 #include "module/TfrmTpOperFil.h"
-#include "platform/core/Exception.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TStringField.h"
 #include "platform/forms/MaskPattern.h"
@@ -43,12 +42,6 @@ TfrmDadosEmissaoNF::~TfrmDadosEmissaoNF() {
     Cli_ger99502::boIdCriado = false;
 }
 
-TfrmTpOperFil& TfrmDadosEmissaoNF::MainScreen() {
-    if (!Cli_ger99500::frmTpOperFil)
-        throw Exception(QStringLiteral("A tela GER99500 não está aberta."));
-    return *Cli_ger99500::frmTpOperFil;
-}
-
 // The empty item (index 7) and no selection give the empty code.
 QString TfrmDadosEmissaoNF::SelectedKindCode() const {
     return AddressKindCode(cbbSelecaoEndereco->ItemIndex());
@@ -71,7 +64,7 @@ void TfrmDadosEmissaoNF::FormShow(TObject*) {
 }
 
 void TfrmDadosEmissaoNF::LoadIssuingData() {
-    TfrmTpOperFil& main = MainScreen();
+    TfrmTpOperFil& main = Cli_ger99500::MainScreen();
     medFilial->SetText(main.medFilial->Text());
     edtNmFilial->SetText(main.edtNmFilial->Text());
     ActiveShowAvi(this, ShowAviKindDialog);

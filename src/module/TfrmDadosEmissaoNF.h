@@ -22,15 +22,13 @@
 //                empty stInscMuni; the dialog stays open with sbtConfirma disabled
 //
 // The dialog keeps no copy of the main screen's state: it reads the branch, the current row
-// and the company when it needs them, through Cli_ger99500::frmTpOperFil.
+// and the company when it needs them, through Cli_ger99500::MainScreen().
 
 #include "framework/TfrmRotiGeral.h"
 #include "module/ModuleExport.h"
 #include "module/TfrmDadosEmissaoNF_form.h"
 
 namespace ger {
-
-class TfrmTpOperFil;
 
 class GER_MODULE_EXPORT TfrmDadosEmissaoNF : public TfrmRotiGeral {
     GER_FORM_DATA(TfrmDadosEmissaoNF);
@@ -46,8 +44,6 @@ public:
 private:
     // The code of the combo's selection: "P" … "M", empty for the empty item and for none.
     QString SelectedKindCode() const;
-    // The main screen the dialog reads from and writes into; raises when there is none.
-    static TfrmTpOperFil& MainScreen();
     void LoadIssuingData();
     // Checks edtInscMuni against the company's registrations (edtInscMuniExit's work).
     void Vd_InscMuni();

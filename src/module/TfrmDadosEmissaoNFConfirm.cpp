@@ -10,6 +10,7 @@
 #include "framework/MensErro.h"
 #include "framework/TButtonFlat.h"
 #include "framework/TMessages.h"
+#include "module/Cli_ger99500.h"
 #include "module/TfrmDadosEmissaoNF.h"
 #include "module/TfrmTpOperFil.h"
 #include "platform/db/TClientDataSet.h"
@@ -30,7 +31,7 @@ const QString NoAddress = QStringLiteral("NAO_CADASTRADO");
 void TfrmDadosEmissaoNF::btpInscMuniBeforePesq(TObject*, bool&) {
     qryInscMunicip->Close();
     qryInscMunicip->ParamByName(QStringLiteral("P_CDEMPRESA"))
-        .SetAsString(MainScreen().CompanyOfBranch());
+        .SetAsString(Cli_ger99500::MainScreen().CompanyOfBranch());
     qryInscMunicip->ParamByName(QStringLiteral("P_CDINSCMUNI")).SetAsString(QString());
     qryInscMunicip->ParamByName(QStringLiteral("P_TCDINSCMUNI")).SetAsString(QStringLiteral("T"));
     qryInscMunicip->Open();
@@ -58,7 +59,7 @@ void TfrmDadosEmissaoNF::Vd_InscMuni() {
     }
     qryInscMunicip->Close();
     qryInscMunicip->ParamByName(QStringLiteral("P_CDEMPRESA"))
-        .SetAsString(MainScreen().CompanyOfBranch());
+        .SetAsString(Cli_ger99500::MainScreen().CompanyOfBranch());
     qryInscMunicip->ParamByName(QStringLiteral("P_CDINSCMUNI")).SetAsString(edtInscMuni->Text());
     qryInscMunicip->ParamByName(QStringLiteral("P_TCDINSCMUNI")).SetAsString(QString());
     qryInscMunicip->Open();
@@ -76,7 +77,7 @@ void TfrmDadosEmissaoNF::sbtConfirmaClick(TObject*) {
     }
     if (code == CompanyKind)
         edtInscMuniExit(edtInscMuni);
-    TfrmTpOperFil& main = MainScreen();
+    TfrmTpOperFil& main = Cli_ger99500::MainScreen();
     if (!IsEditMode(main.cdsTpOperFil->State()))
         main.cdsTpOperFil->Edit();
     main.cdsTpOperFilIDENDEMISTPOPFIL->SetAsString(code);

@@ -15,7 +15,6 @@
 #include "module/Cli_ger99501.h"
 #include "module/TfrmTpOperFil.h"
 #include "module/TfrmTpoper.h"
-#include "platform/core/Exception.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TMaskEdit.h"
@@ -73,9 +72,7 @@ void TfrmTpoper::WriteSelections() {
     FillAll(stdInscEst);
     FillAll(stdTpoOper);
     QString stIdTpEndeFili = AddressKindCode(cbbSelecaoEndereco->ItemIndex());
-    if (!Cli_ger99500::frmTpOperFil)
-        throw Exception(QStringLiteral("A tela GER99500 não está aberta."));
-    TfrmTpOperFil& main = *Cli_ger99500::frmTpOperFil;
+    TfrmTpOperFil& main = Cli_ger99500::MainScreen();
     {
         ShowAviScope avi(&main, ShowAviKindServer, msgPadrao->Msg(QStringLiteral("Grav_Ser")));
         const QVariant result = main.netTpOperFil->AppServer().Call(
