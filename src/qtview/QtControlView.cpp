@@ -150,8 +150,10 @@ bool QtControlView::filterInput(QWidget* source, QEvent* event) {
     case QEvent::MouseMove:
         reportMouseMove(source, static_cast<QMouseEvent&>(*event));
         return MouseMoved(source, static_cast<QMouseEvent&>(*event));
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+        const QtFormView::KeyboardFocusScope keyboard;
         return KeyPressed(static_cast<QKeyEvent&>(*event));
+    }
     case QEvent::KeyRelease:
         return true;
     case QEvent::InputMethod:

@@ -17,9 +17,12 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace ger {
 namespace {
+
+bool keyboardFocus = false;
 
 QHash<const TCustomForm*, QtFormView*>& views() {
     static QHash<const TCustomForm*, QtFormView*> byForm;
@@ -64,6 +67,13 @@ QtFormView::QtFormView(TCustomForm& form, QWidget* parent)
         frame->adjustSize();
     }
     SyncWindow();
+}
+
+QtFormView::KeyboardFocusScope::KeyboardFocusScope()
+    : m_previous(std::exchange(keyboardFocus, true)) {}
+
+QtFormView::KeyboardFocusScope::~KeyboardFocusScope() {
+    keyboardFocus = m_previous;
 }
 
 QtFormView::~QtFormView() {
@@ -172,8 +182,12 @@ void QtFormView::SyncFocus() {
     if (QtControlView* view = FindView(m_form->FocusedControl()))
         if (view->FocusWidget()->isVisible())
             target = view->FocusWidget();
-    if (window()->focusWidget() != target || !target->hasFocus())
-        target->setFocus(Qt::OtherFocusReason);
+    if (window()->focusWidget() != target || !target->hasFocus()) {
+        // Qt draws focus frames only after a focus change by keyboard; ours all come from the
+        // model, so the window is told which kind this one was.
+        window()->setAttribute(Qt::WA_KeyboardFocusChange, keyboardFocus);
+        target->setFocus(keyboardFocus ? Qt::TabFocusReason : Qt::OtherFocusReason);
+    }
     if (target != this)
         m_scroll->ensureWidgetVisible(target, 0, 0);
 }

@@ -51,6 +51,18 @@ public:
 
     // The view of `form`, or null.
     static QtFormView* ViewOf(const TCustomForm& form);
+    // While it lives, the focus the model moves is moved by the keyboard: Qt then shows it as
+    // a keyboard focus (the style's focus frame), as when it moves the focus with Tab itself.
+    class KeyboardFocusScope {
+    public:
+        KeyboardFocusScope();
+        ~KeyboardFocusScope();
+        KeyboardFocusScope(const KeyboardFocusScope&) = delete;
+        KeyboardFocusScope& operator=(const KeyboardFocusScope&) = delete;
+
+    private:
+        bool m_previous;
+    };
     // The view of `form`, created as a top-level window when there is none.
     static QtFormView* Ensure(TCustomForm& form);
 

@@ -102,6 +102,21 @@ TEST_F(QtFormViewFocusTest, TabMovesTheModelsFocusAndQtFollows) {
     EXPECT_EQ(focused(), widgetOf(medFilial));
 }
 
+// A focus the keyboard moved is drawn as such (the style's focus frame on a tab bar, a check
+// box, a button), as when Qt itself moves it with Tab; one moved by a click or by code is not.
+TEST_F(QtFormViewFocusTest, AFocusMovedByKeyIsShownAsAKeyboardFocus) {
+    QWidget* window = widgetOf(medFilial)->window();
+    window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    edtOutro->SetFocus();
+    EXPECT_FALSE(window->testAttribute(Qt::WA_KeyboardFocusChange)) << "moved by code";
+    QTest::keyClick(widgetOf(edtOutro), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(focused(), widgetOf(medFilial));
+    EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange)) << "moved by Shift+Tab";
+    click(edtOutro);
+    ASSERT_EQ(focused(), widgetOf(edtOutro));
+    EXPECT_FALSE(window->testAttribute(Qt::WA_KeyboardFocusChange)) << "moved by a click";
+}
+
 TEST_F(QtFormViewFocusTest, FocusQtMovesByItselfGoesBackToTheModelsControl) {
     widgetOf(edtOutro)->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(form->FocusedControl(), medFilial);
