@@ -32,7 +32,7 @@ QtLookupDialog::QtLookupDialog(const LookupRequest& request, QWidget* parent)
         }
         if (m_multiSelect && !items.isEmpty()) {
             // The mark is drawn from its state; a click anywhere on the row toggles it
-            // (rowClicked), so the box itself must not toggle it a second time.
+            // (toggleRow), so the box itself must not toggle it a second time.
             items.front()->setCheckState(Qt::Unchecked);
             items.front()->setFlags(items.front()->flags() & ~Qt::ItemIsUserCheckable);
         }

@@ -24,31 +24,20 @@ using namespace ger;
 
 namespace {
 
-QWidget* KeyTarget(QWidget* modal) {
-    QWidget* focused = QApplication::focusWidget();
-    return focused && focused->window() == modal ? focused : modal;
-}
-
-QWidget* DialogWidget(QWidget* modal, const QString& name) {
-    auto* view = modal->findChild<QtFormView*>();
-    if (!view || !view->Form())
-        return nullptr;
-    return view->WidgetOf(dynamic_cast<TControl*>(view->Form()->FindComponent(name)));
-}
-
-// Answers the lookup window that F3 opens: `act` marks rows, then OK.
-void PickInLookup(QWidget* modal, std::function<void(QtLookupDialog*)> act) {
-    qttest::WhenModal([act = std::move(act)](QWidget* window) {
-        auto* lookup = qobject_cast<QtLookupDialog*>(window);
-        ASSERT_NE(lookup, nullptr);
-        act(lookup);
-        qttest::PressButton(lookup, QStringLiteral("OK"));
-    });
-    QTest::keyClick(KeyTarget(modal), Qt::Key_F3);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
-}
-
-class BulkRegistrationWindowTest : public HostWindowTest {};
+class BulkRegistrationWindowTest : public HostWindowTest {
+protected:
+    // Answers the lookup window that F3 opens: `act` marks rows, then OK.
+    static void PickInLookup(QWidget* modal, std::function<void(QtLookupDialog*)> act) {
+        qttest::WhenModal([act = std::move(act)](QWidget* window) {
+            auto* lookup = qobject_cast<QtLookupDialog*>(window);
+            ASSERT_NE(lookup, nullptr);
+            act(lookup);
+            qttest::PressButton(lookup, QStringLiteral("OK"));
+        });
+        QTest::keyClick(KeyTarget(modal), Qt::Key_F3);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+    }
+};
 
 } // namespace
 

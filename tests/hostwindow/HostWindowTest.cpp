@@ -118,6 +118,18 @@ QWidget* HostWindowTest::Focused() {
     return QApplication::focusWidget();
 }
 
+QWidget* HostWindowTest::DialogWidget(QWidget* modal, const QString& name) {
+    auto* view = modal->findChild<QtFormView*>();
+    if (!view || !view->Form())
+        return nullptr;
+    return view->WidgetOf(dynamic_cast<TControl*>(view->Form()->FindComponent(name)));
+}
+
+QWidget* HostWindowTest::KeyTarget(QWidget* modal) {
+    QWidget* focused = QApplication::focusWidget();
+    return focused && focused->window() == modal ? focused : modal;
+}
+
 void HostWindowTest::ClickCell(int row, int column) const {
     QtDBGridView* view = GridView();
     ASSERT_NE(view, nullptr);

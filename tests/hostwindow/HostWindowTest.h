@@ -52,6 +52,11 @@ protected:
     static void Type(const QString& text);
     static void Press(int key);
     static QWidget* Focused();
+    // A modal dialog's widget of a component of its form, or null.
+    static QWidget* DialogWidget(QWidget* modal, const QString& name);
+    // Where a key for the dialog goes: its focused widget, or the dialog itself while none of
+    // its widgets has the focus (a window that just closed over it may have taken it along).
+    static QWidget* KeyTarget(QWidget* modal);
     // Clicks the centre of a cell of the grid (display row, column).
     void ClickCell(int row, int column) const;
     // The display row whose operation starts with `code`, or -1.

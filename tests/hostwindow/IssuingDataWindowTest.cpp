@@ -42,21 +42,6 @@ protected:
     }
 };
 
-// The dialog's widget of a component, found through its window.
-QWidget* DialogWidget(QWidget* modal, const QString& name) {
-    auto* view = modal->findChild<QtFormView*>();
-    if (!view || !view->Form())
-        return nullptr;
-    return view->WidgetOf(dynamic_cast<TControl*>(view->Form()->FindComponent(name)));
-}
-
-// Where a key goes: the focused widget, or the window while none has the focus (a progress
-// window that just went may have taken it along).
-QWidget* KeyTarget(QWidget* modal) {
-    QWidget* focused = QApplication::focusWidget();
-    return focused && focused->window() == modal ? focused : modal;
-}
-
 // Every widget of the dialog lies inside its parent: nothing of the form data is cut off.
 void ExpectEveryControlInsideItsParent(QWidget* modal) {
     auto* view = modal->findChild<QtFormView*>();
