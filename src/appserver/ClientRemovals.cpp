@@ -45,7 +45,9 @@ ClientRemovals ClientRemovals::FromDelta(const QByteArray& delta, const QString&
     removals.m_client = client;
     for (const PacketChange& change : decoded.changes) {
         if (change.kind != ChangeKind::Delete)
-            continue;
+            throw EMethodFailure::InvalidArgument(
+                QStringLiteral("Lista de alterações com uma inclusão ou alteração: só exclusões "
+                               "são aceitas."));
         Row row{ValueOf(change.original, branchIndex, "CDFILIAL"),
                 ValueOf(change.original, typeIndex, "CDTIPOOPER")};
         const QString owner = ValueOf(change.original, clientIndex, "CDFORNCLIE");

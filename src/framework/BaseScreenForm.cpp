@@ -98,7 +98,10 @@ void BaseScreenForm::sbtCancelClick(TObject*) {
 }
 
 void BaseScreenForm::FormKeyDown(TObject*, Word& Key, TShiftState Shift) {
+    TWinControl* focused = FocusedControl();
     if (Key == ConfirmKey && Shift == TShiftState(ssCtrl)) {
+        if (focused && focused->WantsKey(Key, Shift))
+            return;
         TButtonFlat* confirm = ConfirmButton();
         if (confirm && confirm->Enabled() && confirm->Visible()) {
             Key = 0;
@@ -108,7 +111,6 @@ void BaseScreenForm::FormKeyDown(TObject*, Word& Key, TShiftState Shift) {
     }
     if (Shift != TShiftState())
         return;
-    TWinControl* focused = FocusedControl();
     if (Key == VK_RETURN && dynamic_cast<TCustomEdit*>(focused)) {
         Key = 0;
         SelectNext(focused, true, true);

@@ -62,7 +62,9 @@
 //                   the focused control uses Escape itself (a grid editing a row); F3 in the
 //                   edit of an enabled lookup button clicks the button; Ctrl+Enter clicks
 //                   the enabled confirm button (ConfirmButton), which takes no focus and so
-//                   cannot be reached with Tab. Every other key goes to the focused control.
+//                   cannot be reached with Tab, unless the focused control uses Ctrl+Enter
+//                   itself (a grid cell's ellipsis button). Every other key goes to the
+//                   focused control.
 
 #include "platform/core/HandlerTable.h"
 #include "platform/forms/FormTypes.h"

@@ -80,6 +80,7 @@ inherited frmTpOperFil: TfrmTpOperFil
         F033330FFFF22FFFF033330F22222222F033330F22222222F033330FFFF22FFF
         F033330FFFF22FFFF033330FFFF22FFFF033330FFFFFF0000033330FFFFFF0FF
         0333330FFFFFF0F03333330FFFFFF00333333300000000333333}
+      OnClick = sbtIncluirClick
     end
     object sbtExcluir: TButtonFlat
       Left = 4
@@ -97,6 +98,7 @@ inherited frmTpOperFil: TfrmTpOperFil
         F033330FFFFFFFFFF033330F99999999F033330F99999999F033330FFFFFFFFF
         F033330FFFFFFFFFF033330FFFFFFFFFF033330FFFFFF0000033330FFFFFF0FF
         0333330FFFFFF0F03333330FFFFFF00333333300000000333333}
+      OnClick = sbtExcluirClick
     end
     object sbtCancelar: TButtonFlat
       Left = 4
@@ -114,6 +116,7 @@ inherited frmTpOperFil: TfrmTpOperFil
         CC3333333333333CCCC3333333333333CCC33333C333333CCCC3333CC33333CC
         CCC333CCCCCCCCCCCC333CCCCCCCCCCCC33333CCCCCCCCC33333333CC3333333
         33333333C3333333333333333333333333333333333333333333}
+      OnClick = sbtCancelarClick
     end
     object imgEndeNaoSele: TImage
       Left = 8
@@ -279,6 +282,170 @@ inherited frmTpOperFil: TfrmTpOperFil
         object tshTipoOperCli: TTabSheet
           Caption = 'Tipo de Operação por Cliente'
           ImageIndex = 1
+          object panParamClie: TPanel
+            Left = 0
+            Top = 0
+            Width = 676
+            Height = 356
+            Align = alClient
+            BevelOuter = bvNone
+            TabOrder = 0
+            object scbParamClie: TScrollBox
+              Left = 0
+              Top = 0
+              Width = 676
+              Height = 356
+              Align = alClient
+              BorderStyle = bsNone
+              TabOrder = 0
+              object BtnPesquisa1: TBtnPesquisa
+                Left = 650
+                Top = 9
+                Width = 23
+                Height = 22
+                Visible = False
+                Title = 'Fornecedor'
+                EmptyError = 'Não há fornecedor cadastrado.'
+                PesqChave = True
+              end
+              object panTipoOperCli: TPanel
+                Left = 0
+                Top = 0
+                Width = 676
+                Height = 41
+                Align = alTop
+                BevelOuter = bvNone
+                TabOrder = 0
+                OnEnter = panTipoOperCliEnter
+                OnExit = panTipoOperCliExit
+                object nbkForneCli: TNotebook
+                  Left = 0
+                  Top = 0
+                  Width = 676
+                  Height = 41
+                  Align = alClient
+                  PageIndex = 1
+                  TabOrder = 0
+                  object TPage
+                    Left = 0
+                    Top = 0
+                    Caption = 'Fornecedor'
+                    object medFornecedor: TMaskEdit
+                      Left = 76
+                      Top = 10
+                      Width = 121
+                      Height = 21
+                      Color = clInfoBk
+                      TabOrder = 0
+                    end
+                    object BtnPesquisa2: TBtnPesquisa
+                      Left = 199
+                      Top = 9
+                      Width = 23
+                      Height = 22
+                      Hint = 'Pesquisar'
+                      ShowHint = True
+                      Associate = medFornecedor
+                      Title = 'Fornecedor'
+                      EmptyError = 'Não há fornecedor cadastrado.'
+                    end
+                    object edtNMFornecedor: TEdit
+                      Left = 224
+                      Top = 10
+                      Width = 300
+                      Height = 21
+                      TabStop = False
+                      Color = clBtnFace
+                      Enabled = False
+                      TabOrder = 1
+                    end
+                  end
+                  object TPage
+                    Left = 0
+                    Top = 0
+                    Caption = 'Cliente'
+                    object Cliente: TLabel
+                      Left = 8
+                      Top = 14
+                      Width = 39
+                      Height = 13
+                      Caption = 'Cliente'
+                      Font.Style = [fsBold]
+                      ParentFont = False
+                    end
+                    object medCdCliente: TMaskEdit
+                      Left = 56
+                      Top = 10
+                      Width = 121
+                      Height = 21
+                      Color = clInfoBk
+                      TabOrder = 0
+                      OnChange = medCdClienteChange
+                    end
+                    object btnCliente: TBtnPesquisa
+                      Left = 179
+                      Top = 9
+                      Width = 23
+                      Height = 22
+                      Hint = 'Pesquisar'
+                      ShowHint = True
+                      Associate = medCdCliente
+                      Title = 'Cliente'
+                      DataSource = dtsCli
+                      EmptyError = 'Não há cliente cadastrado.'
+                      OnBeforePesq = btnClienteBeforePesq
+                      OnAfterPesq = btnClienteAfterPesq
+                    end
+                    object edtNmCliente: TEdit
+                      Left = 204
+                      Top = 10
+                      Width = 300
+                      Height = 21
+                      TabStop = False
+                      Color = clBtnFace
+                      Enabled = False
+                      TabOrder = 1
+                    end
+                  end
+                end
+              end
+              object dbgTipoOperCli: TDBGrid
+                Left = 0
+                Top = 41
+                Width = 676
+                Height = 315
+                Align = alClient
+                BorderStyle = bsNone
+                Color = clInfoBk
+                DataSource = dtsTpOperCli
+                ShowHint = True
+                Options = [dgEditing, dgTitles, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit]
+                TabOrder = 1
+                OnColExit = dbgTipoOperCliColExit
+                OnDrawColumnCell = dbgTipoOperCliDrawColumnCell
+                OnEditButtonClick = dbgTipoOperCliEditButtonClick
+                OnEnter = dbgTipoOperCliEnter
+                OnKeyDown = dbgTipoOperCliKeyDown
+                OnKeyPress = dbgTipoOperCliKeyPress
+                OnMouseMove = dbgTipoOperCliMouseMove
+                Columns = <
+                  item
+                    Expanded = False
+                    FieldName = 'CDTIPOOPER'
+                    ReadOnly = True
+                    Title.Caption = 'Código'
+                    Visible = True
+                  end
+                  item
+                    Expanded = False
+                    FieldName = 'NMTIPOOPER'
+                    ReadOnly = True
+                    Width = 312
+                    Visible = True
+                  end>
+              end
+            end
+          end
         end
       end
     end
@@ -336,6 +503,83 @@ inherited frmTpOperFil: TfrmTpOperFil
     OnStateChange = dtsTpOperFilStateChange
     Left = 556
     Top = 8
+  end
+  object cdsTpOperCli: TClientDataSet
+    Aggregates = <>
+    Params = <>
+    BeforeInsert = cdsTpOperCliBeforeInsert
+    BeforeEdit = cdsTpOperCliBeforeEdit
+    BeforePost = cdsTpOperCliBeforePost
+    AfterPost = cdsTpOperCliAfterPost
+    AfterDelete = cdsTpOperCliAfterDelete
+    Left = 588
+    Top = 40
+    object cdsTpOperCliCDFILIAL: TStringField
+      DisplayLabel = 'Filial'
+      FieldName = 'CDFILIAL'
+      Visible = False
+      Size = 4
+    end
+    object cdsTpOperCliCDTIPOOPER: TStringField
+      DisplayLabel = 'Tipo de Operação'
+      FieldName = 'CDTIPOOPER'
+      Size = 2
+    end
+    object cdsTpOperCliNMTIPOOPER: TStringField
+      DisplayLabel = 'Descrição'
+      FieldName = 'NMTIPOOPER'
+      Size = 30
+    end
+    object cdsTpOperCliCDFORNCLIE: TStringField
+      FieldName = 'CDFORNCLIE'
+      Visible = False
+      Size = 21
+    end
+    object cdsTpOperCliNRINSCRICAO: TStringField
+      FieldName = 'NRINSCRICAO'
+      Visible = False
+    end
+    object cdsTpOperCliNMRAZAOSOCIAL: TStringField
+      FieldName = 'NMRAZAOSOCIAL'
+      Visible = False
+      Size = 50
+    end
+    object cdsTpOperCliIDTIPOJUR: TStringField
+      FieldName = 'IDTIPOJUR'
+      Visible = False
+      Size = 1
+    end
+  end
+  object dtsTpOperCli: TDataSource
+    DataSet = cdsTpOperCli
+    OnStateChange = dtsTpOperCliStateChange
+    Left = 556
+    Top = 40
+  end
+  object cdsVd_OperCli: TClientDataSet
+    Aggregates = <>
+    Params = <>
+    Left = 588
+    Top = 72
+    object cdsVd_OperCliCDFILIAL: TStringField
+      DisplayLabel = 'Filial'
+      FieldName = 'CDFILIAL'
+      Visible = False
+      Size = 4
+    end
+    object cdsVd_OperCliCDTIPOOPER: TStringField
+      FieldName = 'CDTIPOOPER'
+      Size = 2
+    end
+    object cdsVd_OperCliNMTIPOOPER: TStringField
+      FieldName = 'NMTIPOOPER'
+      Size = 30
+    end
+  end
+  object dtsVd_OperCli: TDataSource
+    DataSet = cdsVd_OperCli
+    Left = 556
+    Top = 72
   end
   object qryFilial: TADOIBQuery
     CursorLocation = clUseClient

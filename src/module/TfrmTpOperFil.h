@@ -11,6 +11,10 @@
 //   TfrmTpOperFilPanel.cpp  the branch panel: medFilial, btpFilial, Vd_Filial, panFilialExit
 //   TfrmTpOperFilGrid.cpp   the grid dbgPadrao: texts, column editing, drawing, the dialogs
 //   TfrmTpOperFilWrite.cpp  the confirm button and the write of a posted row
+//   TfrmTpOperFilClient.cpp       the client page's panel: the client, its check, the fetch
+//   TfrmTpOperFilClientGrid.cpp   the client page's grid: new rows, their checks, removals,
+//                                 the toolbar
+//   TfrmTpOperFilClientWrite.cpp  the writes of the client page's additions and removals
 //
 // States of the screen, worked through (ModuFili false, FiliProc "0001"):
 //   IniProc                 medFilial "0001" proposed, focus in it, grid closed
@@ -45,6 +49,15 @@ public:
 
     // Checks the branch of medFilial against FILIAL (TfrmTpOperFilPanel.cpp).
     void Vd_Filial();
+    // Checks the client of medCdCliente against CLIENTE (TfrmTpOperFilClient.cpp).
+    void Vd_Cliente();
+    // Checks and completes the operation type of the client grid's row; an empty code is an
+    // error only when boTestaVazio is true (TfrmTpOperFilClientGrid.cpp).
+    void Vd_TpOperacao(bool boTestaVazio);
+    // Refuses a type the client already had when the insert or edit began.
+    void Vd_OperCli();
+    // Enables the toolbar buttons for the state of the active page's dataset.
+    void Atualiza_Botoes();
     // The company (CDEMPRESA) of the branch in medFilial, for screen GER99502: the branch
     // query's when it stands on that branch, else (the host bound the module to one branch,
     // so no check ran) the branch query run for it; empty for an unknown branch.
@@ -55,12 +68,25 @@ private:
     void LoadBranchOperationTypes();
     // Steps 2 to 8 of the write of a posted row, under the handler's exception guard.
     void WritePostedRow();
-    // The dataset the confirm button posts, or null when none is being edited.
+    // The dataset the confirm button posts: the branch grid's while it is being edited, else
+    // the client grid's while that is; null when neither is.
     TDataSet* DataSetToConfirm() const;
     // The grid's current field is the address kind (column 4).
     bool IsAddressColumnSelected() const;
-    // The grid's display row holds a posted change the server did not take.
-    bool IsRowUnsaved(int row) const;
+
+    // Runs qryCliente for the registration number in medCdCliente; true when it found one.
+    bool FindClient();
+    // GetTipoOperCli for the branch in medFilial and the client found by the last check,
+    // loaded into cdsTpOperCli.
+    void LoadClientOperationTypes();
+    // The client grid's current field is the operation type code.
+    bool IsClientCodeColumnSelected() const;
+    void FocusClientCodeColumn();
+    // The writes of the client page (TfrmTpOperFilClientWrite.cpp).
+    void WriteClientAddition();
+    void WriteClientRemoval();
+    void SendPendingRemovals(QString& stFornCli);
+    void SettleClientChangeLog(int confirmedOtherChanges);
 };
 
 } // namespace ger

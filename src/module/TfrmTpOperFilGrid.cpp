@@ -4,6 +4,7 @@
 // list is the server's).
 
 #include "framework/TButtonFlat.h"
+#include "framework/UnsavedRowMark.h"
 #include "module/Cli_ger99501.h"
 #include "module/Cli_ger99502.h"
 #include "module/TfrmTpOperFil.h"
@@ -26,10 +27,6 @@ constexpr int PictureOffset = 39;
 // Olive, $008080: the pictures' pixels of this colour take the cell's brush colour.
 constexpr TColor PictureTransparentColor = clOlive;
 constexpr Word SpaceKey = 32;
-// A row whose write failed holds values the server does not have; it is drawn in this colour
-// (a contrast of about 10:1 on the grid's cream) and its hint says so.
-constexpr TColor UnsavedRowColor = clMaroon;
-const QString UnsavedRowHint = QStringLiteral("não gravado");
 
 // "Não" for "N", "Sim" for anything else, the empty value included; for display and editing.
 QString FlagText(const TField* field) {
@@ -73,19 +70,8 @@ void TfrmTpOperFil::dbgPadraoColEnter(TObject*) {
     dbgPadrao->SetOptions(options);
 }
 
-// The mark of an unsaved row: a failed write leaves its posted change in the change log, and
-// the next load of the server's list, which replaces the log, takes the mark away.
-bool TfrmTpOperFil::IsRowUnsaved(int row) const {
-    TDataSet::ActiveRecordScope reading(*cdsTpOperFil, row);
-    return cdsTpOperFil->UpdateStatus() != usUnmodified;
-}
-
 void TfrmTpOperFil::dbgPadraoMouseMove(TObject*, TShiftState, int X, int Y) {
-    int row = -1;
-    int column = -1;
-    const bool unsaved = cdsTpOperFil->Active() && dbgPadrao->CellAt(QPoint(X, Y), row, column) &&
-                         row >= 0 && IsRowUnsaved(row);
-    dbgPadrao->SetHint(unsaved ? UnsavedRowHint : QString());
+    ShowUnsavedRowHint(*dbgPadrao, X, Y);
 }
 
 void TfrmTpOperFil::dbgPadraoDrawColumnCell(TObject*, const TRect& Rect, int DataCol,
@@ -93,10 +79,7 @@ void TfrmTpOperFil::dbgPadraoDrawColumnCell(TObject*, const TRect& Rect, int Dat
     if (cdsTpOperFil->IsEmpty() || !Column->Field())
         return;
     if (Column->Field()->FieldName() != AddressKindField) {
-        if (!State.testFlag(gdSelected) && cdsTpOperFil->UpdateStatus() != usUnmodified) {
-            dbgPadrao->Canvas()->Font().Color = UnsavedRowColor;
-            dbgPadrao->DefaultDrawColumnCell(Rect, DataCol, Column, State);
-        }
+        DrawUnsavedRowCell(*dbgPadrao, Rect, DataCol, Column, State);
         return;
     }
     const QString kind = Column->Field()->AsString();

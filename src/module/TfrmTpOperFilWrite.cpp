@@ -31,6 +31,8 @@ constexpr int ShowAviKindServer = 1;
 TDataSet* TfrmTpOperFil::DataSetToConfirm() const {
     if (IsEditMode(cdsTpOperFil->State()))
         return cdsTpOperFil;
+    if (IsEditMode(cdsTpOperCli->State()))
+        return cdsTpOperCli;
     return nullptr;
 }
 

@@ -50,9 +50,16 @@ bool ScriptedUser::Press(Word key, TShiftState shift) {
     return UserInput::PressKey(m_form, key, shift);
 }
 
+// A page of a page control is clicked on its tab, which shows even while the page is hidden.
 bool ScriptedUser::Click(const QString& name) {
     requireShown();
     TControl& control = Control(name);
+    if (auto* sheet = dynamic_cast<TTabSheet*>(&control); sheet && sheet->PageControl()) {
+        TPageControl& pages = *sheet->PageControl();
+        if (!sheet->TabVisible() || !pages.Showing())
+            throw ScriptError(QStringLiteral("the tab of %1 is not visible").arg(name));
+        return UserInput::SelectPage(pages, *sheet);
+    }
     if (!control.Showing())
         throw ScriptError(QStringLiteral("%1 is not visible").arg(name));
     return UserInput::Click(control);

@@ -9,6 +9,7 @@
 //   user.Type("1");                 // keystrokes to the focused control, through its mask
 //   user.Press(VK_TAB);             // leaves the edit: medFilialExit, then panFilialExit
 //   user.Click("sbtImportExport");  // a flat button: no focus change
+//   user.Click("tshTipoOperCli");   // a page: a click on its tab, OnChange runs
 //   user.Choose("cbbLiberado", "Não");
 //   user.SelectCell("dbgPadrao", 2, 1);     // a click on a grid cell: row 2, column 1
 //   user.PickFromList("dbgPadrao", "Não");  // the drop-down list of the current cell

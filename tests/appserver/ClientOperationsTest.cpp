@@ -114,20 +114,34 @@ TEST_F(ClientOperationsTest, DelTipoOperCliRemovesTheRowDeletedInTheDataset) {
     EXPECT_EQ(args[1].value.toString(), client());
 }
 
-TEST_F(ClientOperationsTest, DelTipoOperCliAppliesEveryRemovalAndIgnoresInsertsAndEdits) {
+TEST_F(ClientOperationsTest, DelTipoOperCliAppliesEveryRemovalAndRefusesInsertsAndEdits) {
     load(m_cds, client(2));
     const QStringList before = typesOf(client(2));
-    ASSERT_GE(before.size(), 2);
+    ASSERT_GE(before.size(), 3);
     deleteType(m_cds, before.at(0));
     deleteType(m_cds, before.at(1));
+    const QByteArray removals = m_cds.Delta();
     m_cds.Append();
     m_cds.FieldByName("CDFILIAL")->SetAsString(kBranch);
     m_cds.FieldByName("CDTIPOOPER")->SetAsString(newType(client(2)));
     m_cds.FieldByName("CDFORNCLIE")->SetAsString(client(2));
     m_cds.Post();
-    ASSERT_EQ(m_cds.ChangeCount(), 3);
-    succeed("DelTipoOperCli", {CallArgument::variant(m_cds.Delta()), Ref(client(2))});
-    EXPECT_EQ(typesOf(client(2)), before.mid(2)) << "the insert was SetTipoOperCli's to write";
+    ASSERT_TRUE(m_cds.Locate("CDTIPOOPER", before.at(2)));
+    m_cds.Edit();
+    m_cds.FieldByName("NMTIPOOPER")->SetAsString("Outro nome");
+    m_cds.Post();
+    ASSERT_EQ(m_cds.ChangeCount(), 4);
+
+    const auto unchanged = writtenTables();
+    const ServerResult::Parts parts =
+        fail("DelTipoOperCli", {CallArgument::variant(m_cds.Delta()), Ref(client(2))});
+    EXPECT_EQ(parts.code, static_cast<int>(ServerResultCode::InvalidArgument));
+    EXPECT_EQ(parts.message.toStdString(),
+              "Lista de alterações com uma inclusão ou alteração: só exclusões são aceitas.");
+    EXPECT_EQ(writtenTables(), unchanged) << "not even the removals before the insert";
+
+    succeed("DelTipoOperCli", {CallArgument::variant(removals), Ref(client(2))});
+    EXPECT_EQ(typesOf(client(2)), before.mid(2));
 }
 
 TEST_F(ClientOperationsTest, DelTipoOperCliSentAgainAfterSuccessDoesNoHarm) {

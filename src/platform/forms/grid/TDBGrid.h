@@ -25,6 +25,7 @@
 //   Escape              editor text changed: gives the field's text back to the editor;
 //                       otherwise cancels the dataset's edit or insert. Hides the editor.
 //   F2                  shows the in-place editor (inside it: caret to the end)
+//   Ctrl+Enter          with the editor's ellipsis button shown: clicks it (OnEditButtonClick)
 //   Enter               writes the editor's text to the field and shows or hides the editor
 //                       (with dgAlwaysShowEditor it selects the editor's text instead)
 //   a character         shows the editor (its text all selected, so the character replaces it)

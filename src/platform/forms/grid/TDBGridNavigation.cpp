@@ -30,6 +30,10 @@ bool TDBGrid::WantsKey(Word key, TShiftState shift) const {
         return m_options.testFlag(dgTabs) && m_link.Active() && !shift.testFlag(ssCtrl) &&
                !shift.testFlag(ssAlt);
     case VK_RETURN:
+        // Ctrl+Enter is the editor's: it clicks an ellipsis button.
+        if (shift.testFlag(ssCtrl))
+            return EditorStyle() == esEllipsis;
+        return m_editorMode || m_link.Editing();
     case VK_ESCAPE:
         return m_editorMode || m_link.Editing();
     default:
@@ -49,14 +53,18 @@ void TDBGrid::DefaultKeyDown(Word& key, TShiftState shift) {
     HandleGridKey(key, shift);
 }
 
-// With Ctrl: Delete deletes the row; Home / End go to the first / last row, Up / PageUp and
-// Down / PageDown to the first / last row shown, Left / Right to the first / last column.
+// With Ctrl: Delete deletes the row; Enter clicks the editor's ellipsis; Home / End go to the
+// first / last row, Up / PageUp and Down / PageDown to the first / last row shown, Left / Right
+// to the first / last column.
 // Other keys do nothing in the grid.
 bool TDBGrid::HandleControlKey(Word key) {
     TDataSet* dataSet = DataSet();
     switch (key) {
     case VK_DELETE:
         DeleteCurrentRow();
+        return true;
+    case VK_RETURN:
+        UserClickEditButton();
         return true;
     case VK_HOME:
         dataSet->First();
