@@ -96,13 +96,16 @@ void TfrmTpOperFil::LoadBranchOperationTypes() {
 }
 
 // The toolbar follows the active page: sbtIncluir and sbtExcluir serve the client page only,
-// the bulk registration the branch page only.
+// the bulk registration the branch page only. Showing the client page always starts from an
+// empty client (its OnChange empties the name too); the branch page clears nothing.
 void TfrmTpOperFil::pgcTipoOperFiliChange(TObject*) {
     const bool isClientPage = pgcTipoOperFili->ActivePage() == tshTipoOperCli;
     sbtIncluir->SetVisible(isClientPage);
     sbtExcluir->SetVisible(isClientPage);
     btnAutomatico->SetEnabled(!isClientPage);
     sbtCancel->SetTop(isClientPage ? CancelTopClientPage : CancelTopBranchPage);
+    if (isClientPage)
+        medCdCliente->Clear();
 }
 
 } // namespace ger
