@@ -27,7 +27,9 @@ LookupTitle SplitTitle(const QString& text) {
     return {text.left(bar), text.mid(bar + 1)};
 }
 
-// The dataset behind the data source, open and in browse state.
+// The dataset behind the data source, open and in browse state. A closed one is opened with
+// the parameters it has: a screen may close its query, set them and leave the opening to the
+// lookup.
 TDataSet& LookupDataSet(TDataSource* source, const QString& operation) {
     if (!source)
         throw EComponentError(QStringLiteral("%1: no data source to look up").arg(operation));
@@ -36,8 +38,7 @@ TDataSet& LookupDataSet(TDataSource* source, const QString& operation) {
         throw EComponentError(
             QStringLiteral("%1.%2: the data source has no dataset").arg(source->Name(), operation));
     if (!dataSet->Active())
-        DatabaseError(dataSet, operation,
-                      QStringLiteral("Cannot perform this operation on a closed dataset"));
+        dataSet->Open();
     dataSet->CheckBrowseMode();
     return *dataSet;
 }

@@ -30,9 +30,10 @@
 //     names it, `result` unchanged, returns false.
 //   The key field need not be shown; an unknown key field raises before anything is shown.
 //
-// Misuse raises: no data source, a data source without dataset (EComponentError), a closed
-// dataset (EDatabaseError "<dataset>.Pesquisar: Cannot perform this operation on a closed
-// dataset"), a dataset with no field to show.
+// A closed dataset is opened first, with the parameters it has (a query closed and given new
+// parameters by the screen). Misuse raises: no data source, a data source without dataset
+// (EComponentError), a dataset that cannot be opened (its own error), a dataset with no field
+// to show.
 
 #include <QString>
 
