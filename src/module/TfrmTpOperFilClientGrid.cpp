@@ -139,8 +139,12 @@ void TfrmTpOperFil::Vd_OperCli() {
     }
 }
 
+// The new row also gets the branch and the client it is written for, as a fetched row has
+// them: a removal of it before the next fetch names them to the server.
 void TfrmTpOperFil::cdsTpOperCliBeforePost(TDataSet*) {
     cdsTpOperCliNRINSCRICAO->SetAsString(medCdCliente->Text());
+    cdsTpOperCliCDFILIAL->SetAsString(medFilial->Text());
+    cdsTpOperCliCDFORNCLIE->SetAsString(qryClienteCDCLIENTE->AsString());
     Vd_TpOperacao(true);
     Vd_OperCli();
 }

@@ -13,6 +13,7 @@
 #include <memory>
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -104,6 +105,26 @@ protected:
         return RunProgram(QStringLiteral("ger-host"), arguments);
     }
 
+    // The client's operation types at the branch, in order, separated by blanks.
+    static QString ClientTypes(const QString& branch, const QString& client) {
+        QStringList types;
+        {
+            auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(database);
+            EXPECT_TRUE(db.open());
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("SELECT CDTIPOOPER FROM TIPOOPERCLIENTE WHERE CDFILIAL "
+                                         "= ? AND CDCLIENTE = ? ORDER BY 1"));
+            query.addBindValue(branch);
+            query.addBindValue(client);
+            EXPECT_TRUE(query.exec());
+            while (query.next())
+                types.append(query.value(0).toString());
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        return types.join(QLatin1Char(' '));
+    }
+
     static QString Stored(const QString& branch, const QString& type,
                           const QString& column = QStringLiteral("IDLIBERADO")) {
         QString value;
@@ -192,6 +213,38 @@ TEST_F(HostProcessTest, TheIssuingDataScenarioWritesTheRowAndPutsItBack) {
     EXPECT_EQ(
         Stored(QStringLiteral("0001"), QStringLiteral("01"), QStringLiteral("IDENDEMISTPOPFIL")),
         before);
+}
+
+// The scenario of the per-client page (scripts/ger99500-client.script): an unknown client
+// refused, the client looked up and its types fetched, a duplicate refused, type 02 written and
+// removed again.
+TEST_F(HostProcessTest, TheClientPageScenarioAddsAndRemovesATypeOfTheClient) {
+    const ProgramRun run =
+        Host({"--script", QStringLiteral(GER_SCRIPTS_DIR "/ger99500-client.script")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString() << run.out.toStdString();
+    const std::string t = run.out.toStdString();
+    EXPECT_THAT(t, HasSubstr("> key Tab
+  (action aborted)
+> messages
+"
+                             "  mtError: Cliente não cadastrado.
+"));
+    EXPECT_THAT(t, HasSubstr("> key F3
+  lookup "Cliente": 54 rows: 05161748000190 "));
+    EXPECT_THAT(t, HasSubstr("TEdit edtNmCliente text="Maria Aparecida da Silva""));
+    EXPECT_THAT(t, HasSubstr("  lookup "Tipo Operação": 32 rows: 01 02 03 "));
+    EXPECT_THAT(t, HasSubstr("  mtError: Tipo de operação já cadastrado.
+"));
+    EXPECT_THAT(t, HasSubstr("  * | 1 | 02     | Venda de produção própria
+"));
+    EXPECT_THAT(t, HasSubstr("> messages
+  mtConfirmation: Confirma exclusão?
+"
+                             "  mtConfirmation: Confirma exclusão?
+"));
+    EXPECT_THAT(t, Not(HasSubstr("Lista de alterações")));
+    EXPECT_EQ(ClientTypes(QStringLiteral("0001"), QStringLiteral("000000000000000000001")),
+              "01 10 19 28");
 }
 
 // The scenario of screen GER99501 (scripts/ger99501.script): three lists chosen in the

@@ -117,6 +117,22 @@ TEST_F(ClientGridTest, ATypeChosenInTheLookupIsCheckedAndWrittenAtOnce) {
     EXPECT_FALSE(dialogs.IsProgressShown());
 }
 
+// The added row is not fetched again; it carries the branch and the client, so removing it
+// at once removes it on the server too.
+TEST_F(ClientGridTest, ATypeJustAddedIsRemovedOnTheServerToo) {
+    TfrmTpOperFil& form = OpenWithClient(MariaNumber);
+    ASSERT_TRUE(InsertWithLookup("02"));
+    ASSERT_TRUE(User().Click("sbtImportExport"));
+    ASSERT_EQ(StoredTypes(MariaCode), Types("01 02 10 19 28"));
+    EXPECT_EQ(form.cdsTpOperCli->FieldByName("CDFILIAL")->AsString(), "0001");
+    EXPECT_EQ(form.cdsTpOperCli->FieldByName("CDFORNCLIE")->AsString(), MariaCode);
+
+    ASSERT_TRUE(RemoveWithButton("02"));
+    EXPECT_THAT(dialogs.Texts(), ElementsAre("Confirma exclusão?"));
+    EXPECT_EQ(StoredTypes(MariaCode), Types(MariaTypes.toLatin1()));
+    EXPECT_EQ(TypesShown(), Types(MariaTypes.toLatin1()));
+}
+
 TEST_F(ClientGridTest, ARowWithoutTypeOrWithATypeTheClientHasStaysInInsert) {
     TfrmTpOperFil& form = OpenWithClient(MariaNumber);
     ASSERT_TRUE(User().Press(VK_F2));
