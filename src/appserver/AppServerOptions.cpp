@@ -26,6 +26,9 @@ void AddOptions(QCommandLineParser& parser) {
         {"port", "A porta (7211; 0 para qualquer porta livre).", "N"},
         {"workers", "Conexões atendidas ao mesmo tempo (32).", "N"},
         {"init-demo", "Cria o banco de demonstração em PATH e termina.", "PATH"},
+        {"demo-clients",
+         QStringLiteral("Clientes do banco de demonstração (%1).").arg(DemoDatabase::kSeedClients),
+         "N"},
         {"print-port", "Escreve \"listening on ENDEREÇO:PORTA\" quando pronto."},
         {"verbose", "Uma linha por chamada em stderr."},
         {{"h", "help"}, "Mostra esta ajuda."},
@@ -59,6 +62,12 @@ AppServerOptions AppServerOptions::Parse(const QStringList& arguments) {
         throw EUsage(QStringLiteral("--database: informe o caminho do banco"));
     if (parser.isSet("init-demo") && options.initDemoPath.isEmpty())
         throw EUsage(QStringLiteral("--init-demo: informe o caminho do banco"));
+    if (parser.isSet("demo-clients")) {
+        if (!parser.isSet("init-demo"))
+            throw EUsage(QStringLiteral("--demo-clients: só vale com --init-demo"));
+        options.demoClients = NumberOption(parser, "demo-clients", DemoDatabase::kSeedClients,
+                                           DemoDatabase::kMaxClients);
+    }
     return options;
 }
 
@@ -66,7 +75,7 @@ QString AppServerOptions::Usage() {
     return QStringLiteral(
                "uso: ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]\n"
                "                   [--print-port] [--verbose]\n"
-               "     ger-appserver --init-demo PATH\n"
+               "     ger-appserver --init-demo PATH [--demo-clients N]\n"
                "\n"
                "Serve o módulo remoto Ger99500.rdmTpOperFil.\n"
                "  --database PATH   banco da empresa (padrão: %1,\n"
@@ -75,11 +84,15 @@ QString AppServerOptions::Usage() {
                "  --port N          porta (padrão %2; 0 = qualquer porta livre)\n"
                "  --workers N       conexões atendidas ao mesmo tempo (padrão %3)\n"
                "  --init-demo PATH  cria o banco de demonstração em PATH e termina\n"
+               "  --demo-clients N  com --init-demo: o número de clientes do banco, de %4 (os\n"
+               "                    da demonstração, o padrão) a %5; os além deles são gerados\n"
                "  --print-port      escreve \"listening on ENDEREÇO:PORTA\" quando pronto\n"
                "  --verbose         uma linha por chamada em stderr\n")
         .arg(DefaultDatabasePath())
         .arg(AppServer::DefaultPort)
-        .arg(AppServer::DefaultWorkers);
+        .arg(AppServer::DefaultWorkers)
+        .arg(DemoDatabase::kSeedClients)
+        .arg(DemoDatabase::kMaxClients);
 }
 
 QString AppServerOptions::DefaultDatabasePath() {

@@ -3,7 +3,7 @@
 //
 //   ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]
 //                 [--print-port] [--verbose]
-//   ger-appserver --init-demo PATH
+//   ger-appserver --init-demo PATH [--demo-clients N]
 //
 //   --database PATH    the company database; default DefaultDatabasePath(), created with the
 //                      demo seed on first use
@@ -11,12 +11,15 @@
 //   --port N           0 to 65535, 0 for any free port (default 7211)
 //   --workers N        connections served at once, 1 to 1024 (default 32)
 //   --init-demo PATH   create the demo database at PATH and exit; an existing file is refused
+//   --demo-clients N   with --init-demo: the clients it holds, the seed's 56 to 1000000 (the
+//                      seed's own by default; those beyond them generated)
 //   --print-port       print "listening on ADDRESS:PORT" on stdout once ready
 //   --verbose          one line per remote call on stderr
 //
 // Parse raises EUsage with a message for the person at the terminal.
 
 #include "appserver/AppServer.h"
+#include "appserver/database/DemoDatabase.h"
 #include "platform/core/Exception.h"
 
 #include <QHostAddress>
@@ -37,6 +40,7 @@ public:
     quint16 port = AppServer::DefaultPort;
     int workers = AppServer::DefaultWorkers;
     QString initDemoPath; // not empty: create the demo database and exit
+    int demoClients = DemoDatabase::kSeedClients;
     bool printPort = false;
     bool verbose = false;
     bool showHelp = false;

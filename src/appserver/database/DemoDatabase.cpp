@@ -1,6 +1,7 @@
 #include "appserver/database/DemoDatabase.h"
 
 #include "appserver/database/CompanySchema.h"
+#include "appserver/database/DemoGeneratedClients.h"
 #include "appserver/database/DemoSeedData.h"
 #include "platform/db/EDatabaseError.h"
 #include "platform/sql/DatabaseConnection.h"
@@ -199,15 +200,32 @@ void SeedBranchOperations(DatabaseConnection& c) {
         rows);
 }
 
-void SeedClients(DatabaseConnection& c) {
+// The seed's clients, then the generated ones up to `clients`, numbered on.
+void SeedClients(DatabaseConnection& c, int clients) {
     std::vector<SqlRow> rows;
+    rows.reserve(static_cast<size_t>(clients));
     int index = 0;
     for (const D::Client& client : D::Clients()) {
         rows.push_back(SqlRow{V(DemoDatabase::ClientCode(index++)), V(client.personType),
                               V(client.number), V(client.corporateName), V(client.tradeName)});
     }
+    for (const DemoGeneratedClients::Client& client :
+         DemoGeneratedClients::Generate(clients - index)) {
+        rows.push_back(SqlRow{V(DemoDatabase::ClientCode(index++)), V(QString(client.personType)),
+                              V(client.number), V(client.corporateName),
+                              client.tradeName.isNull() ? SqlValue() : V(client.tradeName)});
+    }
     InsertRows(c, "CLIENTE",
                {"CDCLIENTE", "IDTPIJURCLIE", "NRINSJURCLIE", "NMRAZSOCCLIE", "NMFANTCLIE"}, rows);
+}
+
+void CheckClientCount(int clients) {
+    if (clients < DemoDatabase::kSeedClients || clients > DemoDatabase::kMaxClients)
+        throw EDatabaseError(
+            QStringLiteral("DemoDatabase: %1 clients asked; a demo database holds %2 to %3")
+                .arg(clients)
+                .arg(DemoDatabase::kSeedClients)
+                .arg(DemoDatabase::kMaxClients));
 }
 
 // The first twelve clients at branches 0001 and 0301, each with a few of the types offered to
@@ -239,19 +257,21 @@ QString DemoDatabase::ClientCode(int index) {
     return QString::number(index + 1).rightJustified(21, u'0');
 }
 
-void DemoDatabase::Seed(DatabaseConnection& connection) {
+void DemoDatabase::Seed(DatabaseConnection& connection, int clients) {
+    CheckClientCount(clients);
     SqlTransaction::Run(connection, [&] {
         SeedPlaces(connection);
         SeedCompanies(connection);
         SeedAddresses(connection);
         SeedOperationTypes(connection);
         SeedBranchOperations(connection);
-        SeedClients(connection);
+        SeedClients(connection, clients);
         SeedClientOperations(connection);
     });
 }
 
-void DemoDatabase::Create(const QString& path) {
+void DemoDatabase::Create(const QString& path, int clients) {
+    CheckClientCount(clients);
     if (QFileInfo::exists(path))
         throw EDatabaseError(
             QStringLiteral("DemoDatabase.Create: %1 exists; the demo database is only created "
@@ -260,7 +280,7 @@ void DemoDatabase::Create(const QString& path) {
     try {
         DatabaseConnection connection(path, DatabaseConnection::OpenMode::CreateIfMissing);
         CompanySchema::Create(connection);
-        Seed(connection);
+        Seed(connection, clients);
     } catch (...) {
         RemoveDatabaseFiles(path);
         throw;

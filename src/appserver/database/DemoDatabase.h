@@ -14,6 +14,8 @@
 //   - 56 clients with client codes "000000000000000000001".. (21 characters): CPFs, CNPJs,
 //     some CNPJs alphanumeric, all with valid check digits; two foreign clients without number;
 //   - operation types per client at branches 0001 and 0301 for the first twelve clients.
+// A larger database (`clients` above kSeedClients) holds the same rows and, after the seed's
+// clients, as many generated ones as make up the number (DemoGeneratedClients).
 
 #include <QString>
 
@@ -23,13 +25,19 @@ class DatabaseConnection;
 
 class DemoDatabase {
 public:
-    // Creates the file with schema and seed in one transaction. Refuses (EDatabaseError) when
-    // anything exists at `path`, so that a real database is never touched; on any failure the
-    // partly written file is removed and the exception goes on.
-    static void Create(const QString& path);
+    // The seed's own clients, and the most a demo database may hold.
+    static constexpr int kSeedClients = 56;
+    static constexpr int kMaxClients = 1000000;
+
+    // Creates the file with schema and seed in one transaction, with `clients` clients in all
+    // (kSeedClients to kMaxClients; anything else raises EDatabaseError before the file is
+    // made). Refuses (EDatabaseError) when anything exists at `path`, so that a real database
+    // is never touched; on any failure the partly written file is removed and the exception
+    // goes on.
+    static void Create(const QString& path, int clients = kSeedClients);
 
     // Fills a database that holds the empty schema, in one transaction.
-    static void Seed(DatabaseConnection& connection);
+    static void Seed(DatabaseConnection& connection, int clients = kSeedClients);
 
     // The client code of the seed's client at `index` (0-based), padded to 21 characters.
     static QString ClientCode(int index);

@@ -1,4 +1,7 @@
+#include "appserver/database/DemoDatabase.h"
 #include "appserver/database/DemoSeedData.h"
+
+#include <iterator>
 
 namespace ger {
 
@@ -105,6 +108,9 @@ constexpr D::Client kClients[] = {
     {'J', nullptr, "Andes Trading S.A.", "Andes Trading"},
     {'J', nullptr, "Rio de la Plata Importaciones S.R.L.", "Rio de la Plata"},
 };
+
+static_assert(std::size(kClients) == DemoDatabase::kSeedClients,
+              "DemoDatabase::kSeedClients counts the seed's clients");
 
 } // namespace
 

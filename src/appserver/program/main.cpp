@@ -96,9 +96,10 @@ int main(int argc, char* argv[]) {
     }
     try {
         if (!options.initDemoPath.isEmpty()) {
-            DemoDatabase::Create(options.initDemoPath);
-            PrintError(
-                QStringLiteral("banco de demonstração criado em %1").arg(options.initDemoPath));
+            DemoDatabase::Create(options.initDemoPath, options.demoClients);
+            PrintError(QStringLiteral("banco de demonstração criado em %1 (%2 clientes)")
+                           .arg(options.initDemoPath)
+                           .arg(options.demoClients));
             return 0;
         }
         return Serve(options, shutdownSignals);
