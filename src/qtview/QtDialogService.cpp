@@ -178,14 +178,22 @@ LookupResult QtDialogService::ShowLookup(const LookupRequest& request) {
 
 void QtDialogService::ShowProgress(TCustomForm* over, int kind, const QString& text) {
     HideProgress();
-    QWidget* formWindow = over ? QtFormView::ViewOf(*over) : nullptr;
+    // Without a form (the application's main form, which the host does not have) the window
+    // stands over the active window.
+    QWidget* formWindow = over ? QtFormView::ViewOf(*over) : QApplication::activeWindow();
+    m_progressOwner = formWindow ? formWindow->window() : nullptr;
     m_progress = new QtProgressWindow(formWindow, kind, text);
     m_progress->Present(formWindow);
 }
 
 void QtDialogService::HideProgress() {
+    if (!m_progress)
+        return;
     delete m_progress.data();
     m_progress = nullptr;
+    if (m_progressOwner && !QApplication::activeWindow() && !QApplication::activeModalWidget())
+        m_progressOwner->activateWindow();
+    m_progressOwner = nullptr;
 }
 
 } // namespace ger

@@ -47,6 +47,10 @@ public:
 private:
     std::unique_ptr<QtScreenCursor> m_cursor;
     QPointer<QtProgressWindow> m_progress;
+    // The window the animation stands over. Some window systems (the offscreen one) give the
+    // activation to the animation however it is flagged; when it goes, its owner gets the
+    // activation, and with it the keyboard, back.
+    QPointer<QWidget> m_progressOwner;
 };
 
 } // namespace ger

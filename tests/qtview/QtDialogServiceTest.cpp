@@ -263,6 +263,20 @@ TEST_F(QtDialogServiceTest, TheProgressWindowComesAndGoesOverTheForm) {
     EXPECT_EQ(service->ProgressWindow(), nullptr);
 }
 
+// A call framed for the application's main form, which the host has none of: the animation
+// stands over the active window, which keeps the activation and the keyboard when it goes.
+TEST_F(QtDialogServiceTest, AnAnimationWithoutAFormLeavesTheActiveWindowActive) {
+    showForm();
+    QWidget* active = QApplication::activeWindow();
+    ASSERT_NE(active, nullptr);
+    service->ShowProgress(nullptr, 1, QString());
+    ASSERT_NE(service->ProgressWindow(), nullptr);
+    EXPECT_EQ(service->ProgressWindow()->parentWidget(), active);
+    service->HideProgress();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), active);
+}
+
 // While the screen waits for the server, the animation is painted and the hourglass shown
 // before the call blocks; a message of the call's failure is read without the animation over
 // it, and with the normal cursor.
