@@ -8,6 +8,8 @@
 #   ger99501.png               the bulk registration, its state registration lookup with two
 #                              rows marked
 #   ger99501-dialog.png        the bulk registration once they are chosen
+#   ger99500-client.png        the page "Tipo de Operação por Cliente" with a client's types
+#   ger99500-client-lookup.png its lookup of operation types for a new row
 #
 #   scripts/readme-pictures.sh [BIN_DIR]   build/release/bin if it has the programs, else
 #                                          build/default/bin
@@ -90,5 +92,26 @@ waitFor 10 "the lookup to close" test "$(visibleWindows)" -eq 2
 picture ger99501-dialog.png
 xdotool key Escape
 waitFor 10 "the bulk registration to close" popupClosed
+
+# The tab of the client page and the client edit on it, where the screen's form data puts them.
+readonly kClientTab=(276 145)
+readonly kClientEdit=(158 177)
+log "click on the tab Tipo de Operação por Cliente, click in Cliente, 92090028068, Tab"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + kClientTab[0])) $((Y + kClientTab[1])) click 1
+sleep "$kPaintPause"
+xdotool mousemove $((X + kClientEdit[0])) $((Y + kClientEdit[1])) click 1
+xdotool type --delay 30 92090028068
+xdotool key Tab
+waitFor 20 "the server call GetTipoOperCli" serverCalled 'GetTipoOperCli("0001"'
+picture ger99500-client.png
+
+log "F2 (a new row, its code cell in edit), Ctrl+Enter: the lookup of operation types"
+xdotool key F2 ctrl+Return
+waitFor 10 "the lookup of operation types" popupOpen
+picture ger99500-client-lookup.png
+xdotool key Escape
+waitFor 10 "the lookup to close" popupClosed
+xdotool key Escape
 hostAlive || hostGone "at the end"
 log "done"
