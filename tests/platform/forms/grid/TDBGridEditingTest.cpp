@@ -209,14 +209,18 @@ TEST_P(GridEditButtonTest, OnlyTheEllipsisRunsOnEditButtonClick) {
     else
         EXPECT_THROW(user().ClickEditButton("dbgPadrao"), ScriptError);
     grid->UserClickEditButton();
+    // Ctrl+Enter is the editor's only while it shows an ellipsis; elsewhere it goes on to the
+    // form (a screen's confirm button).
+    EXPECT_EQ(grid->WantsKey(VK_RETURN, ssCtrl), c.shown == esEllipsis);
+    user().Press(VK_RETURN, ssCtrl);
     EXPECT_EQ(clicks, c.clicks);
     EXPECT_EQ(cds->State(), dsBrowse) << "the button itself edits nothing";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Grid, GridEditButtonTest,
-    ::testing::Values(ButtonCase{"Ellipsis", cbsEllipsis, {}, esEllipsis, 2},
-                      ButtonCase{"EllipsisBeforePickList", cbsEllipsis, {"Sim"}, esEllipsis, 2},
+    ::testing::Values(ButtonCase{"Ellipsis", cbsEllipsis, {}, esEllipsis, 3},
+                      ButtonCase{"EllipsisBeforePickList", cbsEllipsis, {"Sim"}, esEllipsis, 3},
                       ButtonCase{"AutoWithPickList", cbsAuto, {"Sim", "Não"}, esPickList, 0},
                       ButtonCase{"AutoWithoutPickList", cbsAuto, {}, esSimple, 0},
                       ButtonCase{"None", cbsNone, {"Sim", "Não"}, esSimple, 0}),
