@@ -1,5 +1,7 @@
 #include "qtview/QtLookupDialog.h"
 
+#include "qtview/QtLookupRowsModel.h"
+
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -7,84 +9,104 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
-#include <QStandardItemModel>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ger {
+
+namespace {
+
+// The options a table view gives its delegate for a cell (QAbstractItemView's
+// initViewItemOption, which is protected), for measuring cells as the view would.
+QStyleOptionViewItem ItemOption(QTableView* table) {
+    QStyleOptionViewItem option;
+    option.initFrom(table);
+    option.font = table->font();
+    const int icon = table->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, table);
+    option.decorationSize = table->iconSize().isValid() ? table->iconSize() : QSize(icon, icon);
+    option.decorationPosition = QStyleOptionViewItem::Left;
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option.textElideMode = table->textElideMode();
+    option.rect = QRect();
+    option.widget = table;
+    return option;
+}
+
+} // namespace
 
 QtLookupDialog::QtLookupDialog(const LookupRequest& request, QWidget* parent)
     : QDialog(parent)
     , m_multiSelect(request.multiSelect)
     , m_search(new QLineEdit(this))
     , m_table(new QTableView(this))
-    , m_rows(new QStandardItemModel(this))
-    , m_filter(new QSortFilterProxyModel(this)) {
+    , m_rows(new QtLookupRowsModel(request, this)) {
     setWindowTitle(request.title);
-    m_rows->setHorizontalHeaderLabels(request.columnTitles);
-    for (const QStringList& row : request.rows) {
-        QList<QStandardItem*> items;
-        for (const QString& cell : row) {
-            auto* item = new QStandardItem(cell);
-            item->setEditable(false);
-            items.append(item);
-        }
-        if (m_multiSelect && !items.isEmpty()) {
-            // The mark is drawn from its state; a click anywhere on the row toggles it
-            // (toggleRow), so the box itself must not toggle it a second time.
-            items.front()->setCheckState(Qt::Unchecked);
-            items.front()->setFlags(items.front()->flags() & ~Qt::ItemIsUserCheckable);
-        }
-        m_rows->appendRow(items);
-    }
-    m_filter->setSourceModel(m_rows);
-    m_filter->setFilterKeyColumn(-1);
-    m_filter->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_table->setModel(m_filter);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->resizeColumnsToContents();
-    if (m_filter->rowCount() > 0)
-        m_table->setCurrentIndex(m_filter->index(0, 0));
-
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    if (m_multiSelect) {
-        connect(buttons->addButton(QStringLiteral("Marcar todos"), QDialogButtonBox::ActionRole),
-                &QPushButton::clicked, this, [this] { markShown(Qt::Checked); });
-        connect(buttons->addButton(QStringLiteral("Desmarcar todos"), QDialogButtonBox::ActionRole),
-                &QPushButton::clicked, this, [this] { markShown(Qt::Unchecked); });
-        connect(m_table, &QAbstractItemView::clicked, this, &QtLookupDialog::toggleRow);
-        m_table->installEventFilter(this);
-    }
+    setUpTable();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Pesquisar:"), this));
     layout->addWidget(m_search);
     layout->addWidget(m_table);
-    layout->addWidget(buttons);
+    layout->addWidget(makeButtons());
     resize(520, 360);
-
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_search, &QLineEdit::textChanged, this, &QtLookupDialog::filter);
     connect(m_table, &QAbstractItemView::doubleClicked, this, &QtLookupDialog::rowDoubleClicked);
     m_search->installEventFilter(this);
     m_search->setFocus();
 }
 
-void QtLookupDialog::filter(const QString& text) {
-    m_filter->setFilterFixedString(text);
-    if (m_filter->rowCount() > 0)
-        m_table->setCurrentIndex(m_filter->index(0, 0));
+void QtLookupDialog::setUpTable() {
+    m_table->setModel(m_rows);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    sizeColumns();
+    if (m_rows->rowCount() > 0)
+        m_table->setCurrentIndex(m_rows->index(0, 0));
+    if (m_multiSelect) {
+        connect(m_table, &QAbstractItemView::clicked, this, &QtLookupDialog::toggleRow);
+        m_table->installEventFilter(this);
+    }
 }
 
-int QtLookupDialog::sourceRow(const QModelIndex& index) const {
-    return index.isValid() ? m_filter->mapToSource(index).row() : -1;
+QDialogButtonBox* QtLookupDialog::makeButtons() {
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    if (m_multiSelect) {
+        connect(buttons->addButton(QStringLiteral("Marcar todos"), QDialogButtonBox::ActionRole),
+                &QPushButton::clicked, this, [this] { markShown(true); });
+        connect(buttons->addButton(QStringLiteral("Desmarcar todos"), QDialogButtonBox::ActionRole),
+                &QPushButton::clicked, this, [this] { markShown(false); });
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return buttons;
+}
+
+// Each column as wide as its title and its widest cell among the sampled rows, as
+// resizeColumnsToContents would make it over those rows (a grid line included).
+void QtLookupDialog::sizeColumns() {
+    const QStyleOptionViewItem option = ItemOption(m_table);
+    QAbstractItemDelegate* delegate = m_table->itemDelegate();
+    const std::vector<int> sample = m_rows->sampleRows(kWidthSampleRows);
+    const int gridLine = m_table->showGrid() ? 1 : 0;
+    for (int column = 0; column < m_rows->columnCount(); ++column) {
+        int width = m_table->horizontalHeader()->sectionSizeHint(column);
+        for (int row : sample)
+            width = std::max(width, delegate->sizeHint(option, m_rows->index(row, column)).width() +
+                                        gridLine);
+        m_table->setColumnWidth(column, width);
+    }
+}
+
+void QtLookupDialog::filter(const QString& text) {
+    m_rows->setFilterText(text);
+    if (m_rows->rowCount() > 0)
+        m_table->setCurrentIndex(m_rows->index(0, 0));
 }
 
 // A double click chooses the row of a single-choice lookup; in a multi-choice one its two
@@ -97,28 +119,22 @@ void QtLookupDialog::rowDoubleClicked(const QModelIndex& index) {
 }
 
 void QtLookupDialog::toggleRow(const QModelIndex& index) {
-    QStandardItem* item = index.isValid() ? m_rows->item(sourceRow(index), 0) : nullptr;
-    if (item)
-        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    if (index.isValid())
+        m_rows->toggleMark(index.row());
 }
 
 // "Marcar todos" and "Desmarcar todos" act on the rows the filter shows.
-void QtLookupDialog::markShown(Qt::CheckState state) {
-    for (int row = 0; row < m_filter->rowCount(); ++row)
-        if (QStandardItem* item = m_rows->item(sourceRow(m_filter->index(row, 0)), 0))
-            item->setCheckState(state);
+void QtLookupDialog::markShown(bool marked) {
+    m_rows->setShownMarks(marked);
 }
 
 std::vector<int> QtLookupDialog::ChosenRows() const {
-    std::vector<int> rows;
-    if (m_multiSelect)
-        for (int row = 0; row < m_rows->rowCount(); ++row)
-            if (m_rows->item(row, 0) && m_rows->item(row, 0)->checkState() == Qt::Checked)
-                rows.push_back(row);
+    std::vector<int> rows = m_rows->markedRows();
     if (rows.empty()) {
-        const int current = sourceRow(m_table->currentIndex());
-        if (current >= 0)
-            rows.push_back(current);
+        const QModelIndex current = m_table->currentIndex();
+        const int source = current.isValid() ? m_rows->sourceRow(current.row()) : -1;
+        if (source >= 0)
+            rows.push_back(source);
     }
     return rows;
 }
