@@ -40,8 +40,9 @@ PacketQuery::PacketQuery(DatabaseConnection& connection, const char* text,
         fail();
     bool matches = sqlite3_column_count(m_statement) == static_cast<int>(layout.size());
     for (int i = 0; matches && i < static_cast<int>(layout.size()); ++i)
-        matches = layout[static_cast<size_t>(i)].name.compare(
-                      QLatin1String(sqlite3_column_name(m_statement, i)), Qt::CaseInsensitive) == 0;
+        matches =
+            layout[static_cast<size_t>(i)].name.compare(
+                QString::fromUtf8(sqlite3_column_name(m_statement, i)), Qt::CaseInsensitive) == 0;
     if (!matches) {
         sqlite3_finalize(m_statement);
         throw EDatabaseError(

@@ -30,7 +30,7 @@ MessageType readType(WireReader& reader) {
 [[noreturn]] void unexpected(MessageType type, const char* side) {
     WireReader::fail(QStringLiteral("mensagem de tipo 0x%1 inesperada %2")
                          .arg(static_cast<quint8>(type), 2, 16, QLatin1Char('0'))
-                         .arg(QLatin1String(side)));
+                         .arg(QString::fromUtf8(side)));
 }
 
 void readResult(WireReader& reader, ReplyMessage& reply) {

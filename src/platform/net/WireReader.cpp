@@ -16,7 +16,7 @@ void WireReader::fail(const QString& reason) {
 void WireReader::require(qsizetype size, const char* what) const {
     if (size > remaining())
         fail(QStringLiteral("dados truncados ao ler %1 (faltam %2 bytes)")
-                 .arg(QLatin1String(what))
+                 .arg(QString::fromUtf8(what))
                  .arg(size - remaining()));
 }
 
@@ -55,9 +55,9 @@ QByteArrayView WireReader::readUntilZero(qsizetype maxSize, const char* what) {
     const QByteArrayView rest = m_payload.sliced(m_position);
     const qsizetype zero = rest.indexOf('\0');
     if (zero < 0)
-        fail(QStringLiteral("%1 sem o byte zero final").arg(QLatin1String(what)));
+        fail(QStringLiteral("%1 sem o byte zero final").arg(QString::fromUtf8(what)));
     if (zero > maxSize)
-        fail(QStringLiteral("%1 com mais de %2 bytes").arg(QLatin1String(what)).arg(maxSize));
+        fail(QStringLiteral("%1 com mais de %2 bytes").arg(QString::fromUtf8(what)).arg(maxSize));
     m_position += zero + 1;
     return rest.first(zero);
 }
@@ -66,7 +66,7 @@ void WireReader::expectEnd(const char* what) const {
     if (!atEnd())
         fail(QStringLiteral("%1 bytes a mais depois de %2")
                  .arg(remaining())
-                 .arg(QLatin1String(what)));
+                 .arg(QString::fromUtf8(what)));
 }
 
 } // namespace ger

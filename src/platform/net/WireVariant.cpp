@@ -171,7 +171,7 @@ QVariant WireVariant::readList(WireReader& reader, int depth) {
 QString WireVariant::readString(WireReader& reader, const char* what) {
     const QVariant value = read(reader);
     if (value.typeId() != QMetaType::QString)
-        WireReader::fail(QStringLiteral("%1 deveria ser um texto").arg(QLatin1String(what)));
+        WireReader::fail(QStringLiteral("%1 deveria ser um texto").arg(QString::fromUtf8(what)));
     return value.toString();
 }
 

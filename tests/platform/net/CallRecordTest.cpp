@@ -1,5 +1,7 @@
 #include "platform/net/NetExceptions.h"
 #include "platform/net/ProtocolMessage.h"
+#include "platform/net/WireVariant.h"
+#include "platform/net/WireWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -206,4 +208,37 @@ TEST(ProtocolMessageTest, RepliesWithWrongShapesAreRefused) {
     for (const char* hex : {"02 01 00 00 4D 00", "82 00 01 02 0000000000000001",
                             "83 02 0000000000000001", "81", "81 01 00"})
         EXPECT_THROW(ProtocolMessage::readReply(QByteArray::fromHex(hex)), EProtocolError) << hex;
+}
+
+// The reader holds the writer's bound on a method name: 255 bytes, and no more.
+TEST(CallRecordTest, AMethodNameOf255BytesReadsBackAnd256AreRefused) {
+    const auto callNamed = [](int length) {
+        return QByteArray(1, '\x02') + QByteArray::fromHex("01 00 00") + QByteArray(length, 'M') +
+               QByteArray(1, '\0');
+    };
+    EXPECT_EQ(ProtocolMessage::readRequest(callNamed(255)).call.method, QString(255, u'M'));
+    try {
+        ProtocolMessage::readRequest(callNamed(256));
+        ADD_FAILURE() << "a 256-byte method name was read";
+    } catch (const EProtocolError& e) {
+        EXPECT_TRUE(e.Message().contains(QString::fromUtf8("o nome do método com mais de 255")))
+            << e.Message().toStdString();
+    }
+}
+
+// The texts of the protocol's errors are UTF-8 throughout: their accents reach the peer intact.
+TEST(CallRecordTest, AProtocolErrorNamesWhatWasWrongWithItsAccents) {
+    const QByteArray open = payloadOf(ProtocolMessage::openModule("Ger99500.rdmTpOperFil"));
+    WireWriter number;
+    WireVariant::write(number, QVariant(qint64(3)));
+    try {
+        // A number where the module's name goes.
+        ProtocolMessage::readRequest(open.left(2) +
+                                     number.takeFrame().mid(protocol::kFrameHeaderSize));
+        ADD_FAILURE() << "an OpenModule without its module name was read";
+    } catch (const EProtocolError& e) {
+        EXPECT_TRUE(e.Message().contains(QString::fromUtf8("o nome do módulo")))
+            << e.Message().toStdString();
+        EXPECT_FALSE(e.Message().contains(QString::fromUtf8("Ã"))) << e.Message().toStdString();
+    }
 }
