@@ -8,6 +8,20 @@ namespace {
 constexpr QStringView kKinds = u"PCEXTIM";
 } // namespace
 
+QString ArgumentRules::Code(const QString& value, const QString& label) {
+    for (const QChar c : value) {
+        if (c.unicode() >= u' ' && c.unicode() < 0x7F)
+            continue;
+        const QString hex =
+            QStringLiteral("%1").arg(static_cast<uint>(c.unicode()), 4, 16, QLatin1Char('0'));
+        throw EMethodFailure::InvalidArgument(
+            QStringLiteral("Código inválido para %1: contém o caractere U+%2, que nenhum código "
+                           "cadastrado tem. Nada foi gravado.")
+                .arg(label, hex.toUpper()));
+    }
+    return value;
+}
+
 QString ArgumentRules::Flag(const QString& value, const QString& label) {
     if (value == u"S" || value == u"N")
         return value;

@@ -11,6 +11,13 @@ namespace ger {
 
 class ArgumentRules {
 public:
+    // A code as the database stores it (a branch, a client, an operation type, a
+    // registration): printable ASCII characters only (the blank included), or the empty string.
+    // Anything else is refused before a statement sees it: SQLite reads a leading U+FEFF or U+FFFE
+    // of a bound text as a byte-order mark and drops it, so "\uFEFF0301" would find branch 0301.
+    // `label` names the code in the message ("a filial").
+    static QString Code(const QString& value, const QString& label);
+
     // "S" or "N"; `label` names the flag in the message ("Liberado").
     static QString Flag(const QString& value, const QString& label);
 

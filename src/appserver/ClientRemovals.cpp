@@ -1,5 +1,6 @@
 #include "appserver/ClientRemovals.h"
 
+#include "appserver/ArgumentRules.h"
 #include "appserver/EMethodFailure.h"
 #include "platform/db/DataPacket.h"
 #include "platform/db/EDatabaseError.h"
@@ -31,7 +32,8 @@ QString ValueOf(const PacketRow& row, size_t index, const char* name) {
         throw EMethodFailure::InvalidArgument(
             QStringLiteral("Lista de alterações com uma exclusão sem %1.")
                 .arg(QLatin1String(name)));
-    return *value;
+    return ArgumentRules::Code(*value,
+                               QStringLiteral("%1 de uma exclusão").arg(QLatin1String(name)));
 }
 
 } // namespace

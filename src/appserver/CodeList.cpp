@@ -1,5 +1,6 @@
 #include "appserver/CodeList.h"
 
+#include "appserver/ArgumentRules.h"
 #include "appserver/EMethodFailure.h"
 
 #include <QJsonArray>
@@ -42,7 +43,8 @@ CodeList CodeList::Parse(const QString& text, const QString& what) {
         const qsizetype close = text.indexOf(u'\'', pos + 1);
         if (close < 0 || close == pos + 1)
             Malformed(text, what);
-        const QString code = text.mid(pos + 1, close - pos - 1);
+        const QString code = ArgumentRules::Code(text.mid(pos + 1, close - pos - 1),
+                                                 QStringLiteral("a lista de %1").arg(what));
         if (!list.m_codes.contains(code))
             list.m_codes.append(code);
         pos = close + 1;

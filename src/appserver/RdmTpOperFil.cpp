@@ -20,6 +20,10 @@ constexpr Kind R = Kind::StringByRef;
 
 const QString kReleasedLabel = QStringLiteral("Liberado");
 const QString kManualEntriesLabel = QStringLiteral("Permite Lanç. Manual");
+const QString kBranchLabel = QStringLiteral("a filial");
+const QString kClientLabel = QStringLiteral("o cliente");
+const QString kTypeLabel = QStringLiteral("o tipo de operação");
+const QString kMunicipalRegistrationLabel = QStringLiteral("a inscrição municipal");
 
 QString DatabaseFailureText(const QString& method, const EDatabaseError& error) {
     const auto* sqlError = dynamic_cast<const ESqlError*>(&error);
@@ -68,8 +72,9 @@ void RdmTpOperFil::addResultMethod(const QString& name,
 QVariant RdmTpOperFil::GetTpOperFil(QList<CallArgument>& call) {
     try {
         MethodArguments args(QStringLiteral("GetTpOperFil"), call, {V});
-        m_lookup.requireBranch(args.text(0));
-        return m_branchOperations.listPacket(args.text(0));
+        const QString branch = ArgumentRules::Code(args.text(0), kBranchLabel);
+        m_lookup.requireBranch(branch);
+        return m_branchOperations.listPacket(branch);
     } catch (const EMethodFailure& failure) {
         throw ERemoteError(failure.Message());
     } catch (const EDatabaseError& error) {
@@ -79,12 +84,13 @@ QVariant RdmTpOperFil::GetTpOperFil(QList<CallArgument>& call) {
 
 QVariant RdmTpOperFil::SetTpOperFil(QList<CallArgument>& call) {
     MethodArguments args(QStringLiteral("SetTpOperFil"), call, {V, V, V, V, V, R});
-    const QString type = args.text(0);
-    const QString branch = args.text(1);
+    const QString type = ArgumentRules::Code(args.text(0), kTypeLabel);
+    const QString branch = ArgumentRules::Code(args.text(1), kBranchLabel);
     const BranchOperations::Settings settings{
         ArgumentRules::Flag(args.text(2), kReleasedLabel),
         ArgumentRules::Flag(args.text(3), kManualEntriesLabel),
-        ArgumentRules::AddressKind(args.text(4), true), args.text(5)};
+        ArgumentRules::AddressKind(args.text(4), true),
+        ArgumentRules::Code(args.text(5), kMunicipalRegistrationLabel)};
     const QByteArray packet = SqlTransaction::Run(*m_connection, [&] {
         const CompanyLookup::Branch found = m_lookup.requireBranch(branch);
         if (settings.addressKind.toString() == ArgumentRules::CompanyKind &&
@@ -103,18 +109,20 @@ QVariant RdmTpOperFil::SetTpOperFil(QList<CallArgument>& call) {
 QVariant RdmTpOperFil::GetTipoOperCli(QList<CallArgument>& call) {
     MethodArguments args(QStringLiteral("GetTipoOperCli"), call, {V, R, R, V});
     ArgumentRules::RequireClients(args.text(3));
-    m_lookup.requireBranch(args.text(0));
-    m_lookup.requireClient(args.text(1));
-    return ServerResult::Success(
-        m_clientOperations.listPacket(args.text(0), args.text(1), args.text(2)));
+    const QString branch = ArgumentRules::Code(args.text(0), kBranchLabel);
+    const QString client = ArgumentRules::Code(args.text(1), kClientLabel);
+    const QString type = ArgumentRules::Code(args.text(2), kTypeLabel);
+    m_lookup.requireBranch(branch);
+    m_lookup.requireClient(client);
+    return ServerResult::Success(m_clientOperations.listPacket(branch, client, type));
 }
 
 QVariant RdmTpOperFil::SetTipoOperCli(QList<CallArgument>& call) {
     MethodArguments args(QStringLiteral("SetTipoOperCli"), call, {V, R, V, V});
     ArgumentRules::RequireClients(args.text(3));
-    const QString branch = args.text(0);
-    const QString client = args.text(1);
-    const QString type = args.text(2);
+    const QString branch = ArgumentRules::Code(args.text(0), kBranchLabel);
+    const QString client = ArgumentRules::Code(args.text(1), kClientLabel);
+    const QString type = ArgumentRules::Code(args.text(2), kTypeLabel);
     SqlTransaction::Run(*m_connection, [&] {
         m_lookup.requireBranch(branch);
         m_lookup.requireClient(client);
@@ -126,7 +134,8 @@ QVariant RdmTpOperFil::SetTipoOperCli(QList<CallArgument>& call) {
 
 QVariant RdmTpOperFil::DelTipoOperCli(QList<CallArgument>& call) {
     MethodArguments args(QStringLiteral("DelTipoOperCli"), call, {Kind::Variant, R});
-    const ClientRemovals removals = ClientRemovals::FromDelta(args.bytes(0), args.text(1));
+    const ClientRemovals removals =
+        ClientRemovals::FromDelta(args.bytes(0), ArgumentRules::Code(args.text(1), kClientLabel));
     SqlTransaction::Run(*m_connection, [&] {
         m_lookup.requireClient(removals.client());
         m_clientOperations.remove(removals);
@@ -144,7 +153,7 @@ QVariant RdmTpOperFil::SetGravaAut(QList<CallArgument>& call) {
         ArgumentRules::Flag(args.text(3), kReleasedLabel),
         ArgumentRules::Flag(args.text(4), kManualEntriesLabel),
         ArgumentRules::AddressKind(args.text(6), false), QString()};
-    const QString branch = args.text(5);
+    const QString branch = ArgumentRules::Code(args.text(5), kBranchLabel);
     const QByteArray packet = SqlTransaction::Run(*m_connection, [&] {
         m_lookup.requireBranch(branch);
         m_lookup.requireListed(CompanyLookup::Table::StateRegistrations,
@@ -159,8 +168,9 @@ QVariant RdmTpOperFil::SetGravaAut(QList<CallArgument>& call) {
 
 QVariant RdmTpOperFil::GetDadosEmissaoNF(QList<CallArgument>& call) {
     MethodArguments args(QStringLiteral("GetDadosEmissaoNF"), call, {V});
-    m_lookup.requireBranch(args.text(0));
-    return ServerResult::Success(m_issuingData.packet(args.text(0)));
+    const QString branch = ArgumentRules::Code(args.text(0), kBranchLabel);
+    m_lookup.requireBranch(branch);
+    return ServerResult::Success(m_issuingData.packet(branch));
 }
 
 } // namespace ger

@@ -32,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ListCase{"T", true, {}}, ListCase{"'0001'", false, {"0001"}},
                       ListCase{"'0001','0101'", false, {"0001", "0101"}},
                       ListCase{"'0101','0001','0101'", false, {"0101", "0001"}},
-                      ListCase{"'T'", false, {"T"}}, ListCase{"'a b,c'", false, {"a b,c"}},
-                      ListCase{"'Inscrição'", false, {"Inscrição"}}));
+                      ListCase{"'T'", false, {"T"}}, ListCase{"'a b,c'", false, {"a b,c"}}));
 
 class MalformedCodeListTest : public ::testing::TestWithParam<const char*> {};
 
@@ -49,11 +48,35 @@ INSTANTIATE_TEST_SUITE_P(Invalid, MalformedCodeListTest,
                          ::testing::Values("", "t", "TT", " T", "0001", "'0001", "0001'", "''",
                                            "'0001',", ",'0001'", "'0001','", "'0001' ,'0101'",
                                            "'0001', '0101'", "'0001''0101'", "'0001';'0101'",
-                                           "'0001',,'0101'", "'0001','0101' "));
+                                           "'0001',,'0101'", "'0001','0101' ",
+                                           // characters no stored code has: refused, not read
+                                           // as another code
+                                           "'Inscrição'", "'\uFEFF0301'", "'\uFFFE0301'"));
 
-TEST(CodeListJsonTest, KeepsQuotesBackslashesAndAccentsAsData) {
-    const CodeList list = CodeList::Parse(QStringLiteral("'a\"b','c\\\\d','ção'"), "x");
-    EXPECT_EQ(list.json(), QStringLiteral("[\"a\\\"b\",\"c\\\\\\\\d\",\"ção\"]"));
+TEST(CodeListTest, ANulInsideAQuotedCodeIsRefusedNotTakenAsAnotherCode) {
+    QString text = QStringLiteral("'0001','01 1'");
+    text[11] = QChar(0);
+    EXPECT_THROW(CodeList::Parse(text, QStringLiteral("filiais")), EMethodFailure);
+}
+
+TEST(ArgumentRulesTest, ACodeIsPrintableAsciiOrRefused) {
+    for (const char* good : {"", "0001", "01", "000000000000000000001", "31428573 ", "x) OR (1"})
+        EXPECT_EQ(ArgumentRules::Code(QString::fromUtf8(good), "a filial"),
+                  QString::fromUtf8(good));
+    const QStringList bad{QStringLiteral("\uFEFF0301"), QStringLiteral("\uFFFE0301"),
+                          QStringLiteral("03\u200B01"), QStringLiteral("0301\r"),
+                          QStringLiteral("Filial São"), QString(QChar(0)) + "301"};
+    for (const QString& value : bad)
+        EXPECT_THAT([&] { ArgumentRules::Code(value, "a filial"); },
+                    testing::Throws<EMethodFailure>(testing::AllOf(
+                        testing::Property(&EMethodFailure::code, ServerResultCode::InvalidArgument),
+                        test::HasMessage<EMethodFailure>(testing::HasSubstr("a filial")))))
+            << value.toStdString();
+}
+
+TEST(CodeListJsonTest, KeepsQuotesAndBackslashesAsData) {
+    const CodeList list = CodeList::Parse(QStringLiteral("'a\"b','c\\\\d'"), "x");
+    EXPECT_EQ(list.json(), QStringLiteral("[\"a\\\"b\",\"c\\\\\\\\d\"]"));
     EXPECT_EQ(CodeList::Parse("T", "x").json(), QStringLiteral("[]"));
 }
 

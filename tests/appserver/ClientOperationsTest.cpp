@@ -89,6 +89,12 @@ TEST_F(ClientOperationsTest, SetTipoOperCliRefusalsWriteNothing) {
         {{Val(kBranch), Ref(client()), Val(type), Val("N")}, ServerResultCode::InvalidArgument},
         {{Val(kBranch), Val(client()), Val(type), Val("S")}, ServerResultCode::InvalidArgument},
         {{Val(kBranch), Ref(client()), Val(type)}, ServerResultCode::InvalidArgument},
+        {{Val(QStringLiteral("\uFEFF0001")), Ref(client()), Val(type), Val("S")},
+         ServerResultCode::InvalidArgument},
+        {{Val(QStringLiteral("\uFFFE0001")), Ref(client()), Val(type), Val("S")},
+         ServerResultCode::InvalidArgument},
+        {{Val(kBranch), Ref(u'\uFEFF' + client()), Val(type), Val("S")},
+         ServerResultCode::InvalidArgument},
     };
     const auto before = writtenTables();
     for (const auto& [args, code] : cases) {
@@ -178,6 +184,22 @@ TEST_F(ClientOperationsTest, DelTipoOperCliWithOneForeignRowWritesNoneOfTheOther
     mixed.changes.push_back(foreign);
     const auto before = writtenTables();
     fail("DelTipoOperCli", {CallArgument::variant(mixed.Encode()), Ref(client())});
+    EXPECT_EQ(writtenTables(), before);
+}
+
+// A removal whose branch carries a byte-order mark would remove the row of the branch behind
+// it: the whole list is refused.
+TEST_F(ClientOperationsTest, DelTipoOperCliWithAMarkedBranchWritesNothing) {
+    load(m_cds, client());
+    deleteType(m_cds, typesOf(client()).constFirst());
+    DeltaPacket marked = DeltaPacket::Decode(m_cds.Delta());
+    for (size_t i = 0; i < marked.fields.size(); ++i)
+        if (marked.fields[i].name == u"CDFILIAL")
+            marked.changes.front().original[i] = QStringLiteral("\uFEFF") + kBranch;
+    const auto before = writtenTables();
+    const ServerResult::Parts parts =
+        fail("DelTipoOperCli", {CallArgument::variant(marked.Encode()), Ref(client())});
+    EXPECT_EQ(parts.code, static_cast<int>(ServerResultCode::InvalidArgument));
     EXPECT_EQ(writtenTables(), before);
 }
 

@@ -166,6 +166,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadBulk{"InjectionAttempt", Bulk("T", "'0001'');DELETE FROM FILIAL;--'", "T"),
                 ServerResultCode::InvalidArgument, ""},
         BadBulk{"EmptyList", Bulk("", "T", "T"), ServerResultCode::InvalidArgument, ""},
+        // A byte-order mark before a code, which the database would drop, and a reply branch
+        // of that kind: refused before anything is written.
+        BadBulk{"ByteOrderMarkInAListedCode", Bulk("T", "'\uFEFF0301'", "T"),
+                ServerResultCode::InvalidArgument, "U+FEFF"},
+        BadBulk{"ByteOrderMarkInTheReplyBranch",
+                Bulk("T", "'0301'", "T", "N", "S", QStringLiteral("\uFEFF0301")),
+                ServerResultCode::InvalidArgument, "a filial"},
+        BadBulk{"ReversedMarkInTheReplyBranch",
+                Bulk("T", "'0301'", "T", "N", "S", QStringLiteral("\uFFFE0301")),
+                ServerResultCode::InvalidArgument, "U+FFFE"},
         BadBulk{"MoreCodesThanTheBound", Bulk("T", ManyCodes(1001), "T"),
                 ServerResultCode::InvalidArgument, "filiais com 1001 códigos: o máximo é 1000"},
         BadBulk{"UnquotedList", Bulk("T", "0001,0101", "T"), ServerResultCode::InvalidArgument,

@@ -140,6 +140,18 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"UnknownBranch",
                 {Val("01"), Val("9999"), Val("S"), Val("S"), Val("P"), Ref("")},
                 ServerResultCode::NotFound},
+        Refusal{
+            "BranchAfterAByteOrderMark",
+            {Val("01"), Val(QStringLiteral("\uFEFF0301")), Val("N"), Val("S"), Val("P"), Ref("")},
+            ServerResultCode::InvalidArgument},
+        Refusal{
+            "BranchAfterAReversedMark",
+            {Val("01"), Val(QStringLiteral("\uFFFE0301")), Val("N"), Val("S"), Val("P"), Ref("")},
+            ServerResultCode::InvalidArgument},
+        Refusal{
+            "TypeWithAZeroWidthSpace",
+            {Val(QStringLiteral("0\u200B1")), Val("0001"), Val("N"), Val("S"), Val("P"), Ref("")},
+            ServerResultCode::InvalidArgument},
         Refusal{"UnpaddedBranch",
                 {Val("01"), Val("1"), Val("S"), Val("S"), Val("P"), Ref("")},
                 ServerResultCode::NotFound},

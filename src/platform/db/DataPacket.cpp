@@ -3,6 +3,7 @@
 #include "platform/db/EDatabaseError.h"
 #include "platform/db/PacketReader.h"
 #include "platform/db/PacketWriter.h"
+#include "platform/db/Utf8Text.h"
 
 namespace ger {
 
@@ -11,7 +12,7 @@ namespace {
 PacketValue toValue(const ValueSlice& slice) {
     if (slice.isNull)
         return std::nullopt;
-    return QString::fromUtf8(slice.bytes.data(), static_cast<qsizetype>(slice.bytes.size()));
+    return Utf8Text(slice.bytes);
 }
 
 PacketRow readRow(PacketReader& reader, size_t fieldCount) {

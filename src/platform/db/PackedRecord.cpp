@@ -1,6 +1,7 @@
 #include "platform/db/PackedRecord.h"
 
 #include "platform/db/EDatabaseError.h"
+#include "platform/db/Utf8Text.h"
 
 #include <cstring>
 
@@ -47,7 +48,7 @@ std::optional<QString> PackedRecordView::Value(int column) const {
     if (IsNull(column))
         return std::nullopt;
     const std::string_view bytes = Bytes(column);
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return Utf8Text(bytes);
 }
 
 size_t PackedRecordView::BlockSize() const {

@@ -1,6 +1,7 @@
 #include "platform/db/PacketReader.h"
 
 #include "platform/db/EDatabaseError.h"
+#include "platform/db/Utf8Text.h"
 
 #include <QSet>
 #include <cstring>
@@ -144,8 +145,7 @@ std::vector<PacketField> PacketReader::ReadFields() {
         const quint32 size = readVarUInt();
         if (size == 0 || size > static_cast<quint32>(packet::MaxFieldSize))
             fail(QStringLiteral("field size %1 out of range").arg(size));
-        PacketField field{QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
-                          static_cast<int>(size)};
+        PacketField field{Utf8Text(name), static_cast<int>(size)};
         if (!insertUnique(seen, field.name.toUpper()))
             fail(QStringLiteral("duplicate field name %1").arg(field.name));
         fields.push_back(std::move(field));

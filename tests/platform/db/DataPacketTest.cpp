@@ -2,6 +2,8 @@
 #include "platform/db/EDatabaseError.h"
 #include "platform/db/PacketReader.h"
 #include "platform/db/PacketWriter.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TField.h"
 #include "support/ThrowsWithMessage.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +45,19 @@ TEST(DataPacketTest, RoundTripKeepsNullDistinctFromEmptyAndAccents) {
     EXPECT_EQ(back, packet);
     EXPECT_FALSE(back.rows[1][0]->isNull());
     EXPECT_FALSE(back.rows[1][1].has_value());
+}
+
+// A leading byte-order mark is a character of the value like any other: dropped, "\uFEFF0301"
+// would come back as the code 0301.
+TEST(DataPacketTest, ALeadingByteOrderMarkIsKeptInPacketsDeltasAndDatasets) {
+    const QString marked = QStringLiteral("\uFEFF0301");
+    const DataPacket packet{{{"CDFILIAL", 5}}, {{PacketValue(marked)}}};
+    EXPECT_EQ(DataPacket::Decode(packet.Encode()).rows[0][0], marked);
+    const DeltaPacket delta{{{"CDFILIAL", 5}}, {{ChangeKind::Delete, {PacketValue(marked)}, {}}}};
+    EXPECT_EQ(DeltaPacket::Decode(delta.Encode()).changes[0].original[0], marked);
+    TClientDataSet cds(nullptr);
+    cds.SetData(packet.Encode());
+    EXPECT_EQ(cds.FieldByName("CDFILIAL")->AsString(), marked);
 }
 
 TEST(DataPacketTest, EncodingMatchesTheDocumentedExample) {
