@@ -28,6 +28,8 @@ public:
     explicit FrameReader(quint32 maxFrameSize = protocol::kDefaultMaxFrameSize);
 
     quint32 maxFrameSize() const { return m_maxFrameSize; }
+    // Applies to the frames whose headers arrive from now on.
+    void setMaxFrameSize(quint32 size) { m_maxFrameSize = size; }
 
     // Raises EProtocolError when a frame header declares more than the limit.
     void append(const char* data, qsizetype size);

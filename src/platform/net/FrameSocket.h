@@ -33,6 +33,7 @@ public:
     FrameSocket& operator=(const FrameSocket&) = delete;
 
     int descriptor() const { return m_descriptor; }
+    void setMaxFrameSize(quint32 size) { m_reader.setMaxFrameSize(size); }
     bool isOpen() const { return m_descriptor >= 0; }
     void close();
 

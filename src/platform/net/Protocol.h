@@ -10,8 +10,10 @@
 // FRAMES. Each message travels in one frame: a 4-byte unsigned payload length, then the
 // payload. The receiver refuses a declared length above its limit (64 MiB by default,
 // kDefaultMaxFrameSize) as soon as it has read the four length bytes, and closes the
-// connection. A connection that ends inside a frame is an error. The first payload byte is the
-// message type:
+// connection. Until its module is open a connection may send frames of kOpeningMaxFrameSize
+// at most: an OpenModule is small, and no one who has not opened a module makes the server
+// buffer megabytes. A connection that ends inside a frame is an error. The first payload byte is
+// the message type:
 //
 //   client -> server                         server -> client
 //   0x01 OpenModule                          0x81 ModuleOpened
@@ -81,7 +83,12 @@ namespace ger::protocol {
 inline constexpr quint8 kVersion = 0x01;
 inline constexpr quint32 kDefaultMaxFrameSize = 64u * 1024u * 1024u;
 inline constexpr int kFrameHeaderSize = 4;
+inline constexpr quint32 kOpeningMaxFrameSize = 64u * 1024u;
 inline constexpr int kMaxArrayDepth = 32;
+// Values decoded from one message, arrays and their elements included. A value of one byte
+// on the wire (an empty one) takes some 32 bytes in memory: without this bound a 64 MiB frame
+// of empty array elements would take 2 GiB. No method sends more than a few hundred.
+inline constexpr int kMaxValuesPerMessage = 65536;
 inline constexpr int kMaxArguments = 255;
 inline constexpr int kMaxMethodNameBytes = 255;
 

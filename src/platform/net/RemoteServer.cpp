@@ -2,10 +2,12 @@
 
 #include "platform/net/FrameSocket.h"
 #include "platform/net/NetExceptions.h"
+#include "platform/net/Protocol.h"
 #include "platform/net/ProtocolMessage.h"
 #include "platform/net/ServerSession.h"
 
 #include <QTcpServer>
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <future>
@@ -131,7 +133,8 @@ void RemoteServer::State::refuse(qintptr descriptor, const QString& reason) cons
 }
 
 void RemoteServer::State::serve(Connection& connection) {
-    FrameSocket io(static_cast<int>(connection.descriptor), options.maxFrameSize);
+    FrameSocket io(static_cast<int>(connection.descriptor),
+                   std::min(options.maxFrameSize, protocol::kOpeningMaxFrameSize));
     serveFrames(io);
     {
         // Once marked, stop() no longer touches the descriptor, which may then be reused.
@@ -149,6 +152,8 @@ void RemoteServer::State::serveFrames(FrameSocket& io) {
         while (!stopping &&
                io.receive(payload, QDeadlineTimer::Forever) == FrameSocket::Status::Ok) {
             const QByteArray reply = session.handle(payload);
+            if (session.hasModule())
+                io.setMaxFrameSize(options.maxFrameSize);
             if (stopping ||
                 io.send(reply, QDeadlineTimer(kReplyWriteTimeoutMs)) != FrameSocket::Status::Ok ||
                 session.isClosing())
@@ -156,6 +161,12 @@ void RemoteServer::State::serveFrames(FrameSocket& io) {
         }
     } catch (const EProtocolError& error) {
         io.send(ProtocolMessage::refused(error.Message()), QDeadlineTimer(1000));
+    } catch (const std::bad_alloc&) {
+        // One session's message that the memory cannot hold ends that session, not the
+        // server and every other client with it.
+        io.send(ProtocolMessage::refused(
+                    QStringLiteral("Servidor de aplicação sem memória para esta mensagem")),
+                QDeadlineTimer(1000));
     }
 }
 

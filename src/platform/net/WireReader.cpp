@@ -1,6 +1,7 @@
 #include "platform/net/WireReader.h"
 
 #include "platform/net/NetExceptions.h"
+#include "platform/net/Protocol.h"
 
 #include <QtEndian>
 
@@ -60,6 +61,11 @@ QByteArrayView WireReader::readUntilZero(qsizetype maxSize, const char* what) {
         fail(QStringLiteral("%1 com mais de %2 bytes").arg(QString::fromUtf8(what)).arg(maxSize));
     m_position += zero + 1;
     return rest.first(zero);
+}
+
+void WireReader::countValue() {
+    if (++m_values > protocol::kMaxValuesPerMessage)
+        fail(QStringLiteral("mensagem com mais de %1 valores").arg(protocol::kMaxValuesPerMessage));
 }
 
 void WireReader::expectEnd(const char* what) const {

@@ -28,6 +28,9 @@ public:
     // The next bytes up to (not including) a zero byte, which is consumed.
     QByteArrayView readUntilZero(qsizetype maxSize, const char* what);
 
+    // Counts one more decoded value; raises beyond protocol::kMaxValuesPerMessage.
+    void countValue();
+
     [[noreturn]] static void fail(const QString& reason);
 
 private:
@@ -35,6 +38,7 @@ private:
 
     QByteArrayView m_payload;
     qsizetype m_position = 0;
+    int m_values = 0;
 };
 
 } // namespace ger

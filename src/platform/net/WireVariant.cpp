@@ -126,6 +126,7 @@ QVariant WireVariant::read(WireReader& reader) {
 }
 
 QVariant WireVariant::read(WireReader& reader, int depth) {
+    reader.countValue();
     const quint8 tag = reader.readU8("o tipo de um valor");
     switch (static_cast<ValueTag>(tag)) {
     case ValueTag::Empty:

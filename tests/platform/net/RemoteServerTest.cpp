@@ -239,6 +239,29 @@ TEST_F(RemoteServerTest, OversizedFrameIsRefusedWithoutWaitingForItsPayload) {
     EXPECT_TRUE(closed);
 }
 
+// Until its module is open a connection gets no more than a small frame: a megabyte from a
+// peer that has not even said which module it wants is refused before it is read.
+TEST_F(RemoteServerTest, ALargeFrameBeforeTheModuleIsOpenIsRefused) {
+    const auto [reply, closed] = rawExchange(QByteArray::fromHex("00100000"));
+    EXPECT_EQ(reply.type, protocol::MessageType::Refused);
+    EXPECT_TRUE(reply.message.contains(QString::number(protocol::kOpeningMaxFrameSize)))
+        << reply.message.toStdString();
+    EXPECT_TRUE(closed);
+    EXPECT_NO_THROW(connect());
+}
+
+// A frame of a million empty values (one byte each on the wire, some 32 in memory) is refused
+// when the bound on values is reached, and the server goes on serving.
+TEST_F(RemoteServerTest, AMessageOfMoreValuesThanTheBoundIsRefusedAndTheServerGoesOn) {
+    auto client = connect();
+    QList<CallArgument> many{CallArgument::variant(QVariantList(1'000'000))};
+    EXPECT_THAT([&] { client->call("Eco", many); },
+                ThrowsWithMessage<ETransportError>(
+                    HasSubstr(QString::number(protocol::kMaxValuesPerMessage).toStdString())));
+    QList<CallArgument> some{CallArgument::variant(QVariantList(1000))};
+    EXPECT_EQ(connect()->call("Eco", some).toList().value(0).toList().size(), 1000);
+}
+
 TEST_F(RemoteServerTest, CallBeforeOpeningAModuleIsRefused) {
     const auto [reply, closed] = rawExchange(ProtocolMessage::call({"Contador", {}}));
     EXPECT_EQ(reply.type, protocol::MessageType::Refused);
