@@ -48,6 +48,7 @@ std::unique_ptr<RemoteServer> AppServer::Start(const Config& config) {
     CheckDatabase(config.databasePath);
     RemoteServer::Options options;
     options.maxConnections = config.workers;
+    options.idleTimeoutMs = qint64(config.idleTimeoutSeconds) * 1000;
     auto server =
         std::make_unique<RemoteServer>(Modules(config.databasePath, config.callLog), options);
     server->listen(config.address, config.port);

@@ -31,12 +31,16 @@ class AppServer {
 public:
     static constexpr quint16 DefaultPort = 7211;
     static constexpr int DefaultWorkers = 32;
+    static constexpr int DefaultIdleTimeoutSeconds = 30 * 60;
 
     struct Config {
         QString databasePath;
         QHostAddress address = QHostAddress::LocalHost;
         quint16 port = 0; // 0: any free port
         int workers = DefaultWorkers;
+        // An open session that sends nothing for this long is closed; its client opens a new
+        // one at its next call.
+        int idleTimeoutSeconds = DefaultIdleTimeoutSeconds;
         // When set, called with one line per remote call (LoggedModule), from worker threads.
         std::function<void(const QString& line)> callLog;
     };

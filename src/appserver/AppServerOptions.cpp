@@ -25,6 +25,8 @@ void AddOptions(QCommandLineParser& parser) {
         {"listen", "O endereço em que escutar (127.0.0.1).", "ADDRESS"},
         {"port", "A porta (7211; 0 para qualquer porta livre).", "N"},
         {"workers", "Conexões atendidas ao mesmo tempo (32).", "N"},
+        {"idle-timeout", "Segundos sem chamadas após os quais uma sessão é encerrada (1800).",
+         "SECONDS"},
         {"init-demo", "Cria o banco de demonstração em PATH e termina.", "PATH"},
         {"demo-clients",
          QStringLiteral("Clientes do banco de demonstração (%1).").arg(DemoDatabase::kSeedClients),
@@ -58,6 +60,8 @@ AppServerOptions AppServerOptions::Parse(const QStringList& arguments) {
         options.port = static_cast<quint16>(NumberOption(parser, "port", 0, 65535));
     if (parser.isSet("workers"))
         options.workers = NumberOption(parser, "workers", 1, 1024);
+    if (parser.isSet("idle-timeout"))
+        options.idleTimeoutSeconds = NumberOption(parser, "idle-timeout", 1, 86400);
     if (parser.isSet("database") && options.databasePath.isEmpty())
         throw EUsage(QStringLiteral("--database: informe o caminho do banco"));
     if (parser.isSet("init-demo") && options.initDemoPath.isEmpty())
@@ -74,7 +78,7 @@ AppServerOptions AppServerOptions::Parse(const QStringList& arguments) {
 QString AppServerOptions::Usage() {
     return QStringLiteral(
                "uso: ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]\n"
-               "                   [--print-port] [--verbose]\n"
+               "                   [--idle-timeout SECONDS] [--print-port] [--verbose]\n"
                "     ger-appserver --init-demo PATH [--demo-clients N]\n"
                "\n"
                "Serve o módulo remoto Ger99500.rdmTpOperFil.\n"
@@ -83,6 +87,9 @@ QString AppServerOptions::Usage() {
                "  --listen ADDRESS  endereço (padrão 127.0.0.1)\n"
                "  --port N          porta (padrão %2; 0 = qualquer porta livre)\n"
                "  --workers N       conexões atendidas ao mesmo tempo (padrão %3)\n"
+               "  --idle-timeout SECONDS\n"
+               "                    encerra a sessão que fica esse tempo sem chamadas (padrão\n"
+               "                    %6); o cliente abre outra na chamada seguinte\n"
                "  --init-demo PATH  cria o banco de demonstração em PATH e termina\n"
                "  --demo-clients N  com --init-demo: o número de clientes do banco, de %4 (os\n"
                "                    da demonstração, o padrão) a %5; os além deles são gerados\n"
@@ -92,7 +99,8 @@ QString AppServerOptions::Usage() {
         .arg(AppServer::DefaultPort)
         .arg(AppServer::DefaultWorkers)
         .arg(DemoDatabase::kSeedClients)
-        .arg(DemoDatabase::kMaxClients);
+        .arg(DemoDatabase::kMaxClients)
+        .arg(AppServer::DefaultIdleTimeoutSeconds);
 }
 
 QString AppServerOptions::DefaultDatabasePath() {

@@ -2,7 +2,7 @@
 // The command line of ger-appserver:
 //
 //   ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]
-//                 [--print-port] [--verbose]
+//                 [--idle-timeout SECONDS] [--print-port] [--verbose]
 //   ger-appserver --init-demo PATH [--demo-clients N]
 //
 //   --database PATH    the company database; default DefaultDatabasePath(), created with the
@@ -10,6 +10,8 @@
 //   --listen ADDRESS   the address to listen on (default 127.0.0.1)
 //   --port N           0 to 65535, 0 for any free port (default 7211)
 //   --workers N        connections served at once, 1 to 1024 (default 32)
+//   --idle-timeout S   an open session that sends nothing for S seconds is closed, 1 to
+//                      86400 (default 1800); its client opens a new one at its next call
 //   --init-demo PATH   create the demo database at PATH and exit; an existing file is refused
 //   --demo-clients N   with --init-demo: the clients it holds, the seed's 56 to 1000000 (the
 //                      seed's own by default; those beyond them generated)
@@ -39,6 +41,7 @@ public:
     QHostAddress address = QHostAddress::LocalHost;
     quint16 port = AppServer::DefaultPort;
     int workers = AppServer::DefaultWorkers;
+    int idleTimeoutSeconds = AppServer::DefaultIdleTimeoutSeconds;
     QString initDemoPath; // not empty: create the demo database and exit
     int demoClients = DemoDatabase::kSeedClients;
     bool printPort = false;

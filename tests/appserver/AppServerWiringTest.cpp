@@ -30,11 +30,13 @@ TEST(AppServerOptionsTest, ReadsEveryOptionAndDefaultsToLoopbackOnTheUsualPort) 
     EXPECT_FALSE(defaults.printPort || defaults.verbose || defaults.showHelp);
     const AppServerOptions options =
         Parse({"--database", "/tmp/x.sqlite", "--listen", "::1", "--port", "0", "--workers", "3",
-               "--print-port", "--verbose"});
+               "--idle-timeout", "60", "--print-port", "--verbose"});
     EXPECT_EQ(options.databasePath, QStringLiteral("/tmp/x.sqlite"));
     EXPECT_EQ(options.address, QHostAddress(QHostAddress::LocalHostIPv6));
     EXPECT_EQ(options.port, 0);
     EXPECT_EQ(options.workers, 3);
+    EXPECT_EQ(options.idleTimeoutSeconds, 60);
+    EXPECT_EQ(defaults.idleTimeoutSeconds, AppServer::DefaultIdleTimeoutSeconds);
     EXPECT_TRUE(options.printPort && options.verbose);
     EXPECT_EQ(Parse({"--init-demo", "/tmp/d.sqlite"}).initDemoPath,
               QStringLiteral("/tmp/d.sqlite"));
@@ -46,6 +48,8 @@ TEST(AppServerOptionsTest, RefusesWhatItCannotUse) {
         {"--port", "-1"},
         {"--port", "sete"},
         {"--workers", "0"},
+        {"--idle-timeout", "0"},
+        {"--idle-timeout", "86401"},
         {"--listen", "local"},
         {"--database", ""},
         {"--frobnicate"},

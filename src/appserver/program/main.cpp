@@ -57,6 +57,7 @@ int Serve(const AppServerOptions& options, const sigset_t& shutdownSignals) {
     config.address = options.address;
     config.port = options.port;
     config.workers = options.workers;
+    config.idleTimeoutSeconds = options.idleTimeoutSeconds;
     if (options.verbose)
         config.callLog = LogLine;
     const std::unique_ptr<RemoteServer> server = AppServer::Start(config);

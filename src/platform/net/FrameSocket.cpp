@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -98,6 +99,16 @@ FrameSocket::Status FrameSocket::send(const QByteArray& frame, QDeadlineTimer de
             return *status;
     }
     return Status::Ok;
+}
+
+bool FrameSocket::peerHasClosed() const {
+    if (!isOpen() || m_reader.hasPartialFrame())
+        return false;
+    pollfd ready{m_descriptor, POLLIN, 0};
+    if (::poll(&ready, 1, 0) != 1 || !(ready.revents & (POLLIN | POLLHUP)))
+        return false;
+    char byte = 0;
+    return ::recv(m_descriptor, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
 }
 
 FrameSocket::Status FrameSocket::receive(QByteArrayView& payload, QDeadlineTimer deadline) {

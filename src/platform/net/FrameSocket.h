@@ -43,6 +43,10 @@ public:
     // EProtocolError).
     Status receive(QByteArrayView& payload, QDeadlineTimer deadline);
 
+    // The peer has ended the stream while nothing of a frame was pending (a server that closed
+    // an idle session): found without waiting and without taking any byte.
+    bool peerHasClosed() const;
+
     // Text of the last system error, for Failed.
     QString errorString() const;
 

@@ -104,6 +104,15 @@ QVariant RemoteClient::call(const QString& method, QList<CallArgument>& argument
     if (!isOpen())
         throw ETransportError(
             QStringLiteral("Sem conexão com o servidor de aplicação para chamar %1").arg(method));
+    // The server ends a session left idle too long. A call not yet sent goes on a new
+    // connection instead of failing: nothing of it ran.
+    if (m_io->peerHasClosed()) {
+        try {
+            open(m_host, m_port, m_moduleName);
+        } catch (const ETransportError& error) {
+            failCall(method, error.Message());
+        }
+    }
     const CallRecord record{method, arguments};
     ReplyMessage reply;
     try {

@@ -67,6 +67,8 @@ struct RemoteServer::State {
     void accept(qintptr descriptor);
     void serve(Connection& connection);
     void serveFrames(FrameSocket& io);
+    // The opening timeout until the session has its module, then the idle timeout.
+    QDeadlineTimer receiveDeadline(const ServerSession& session) const;
     void reapFinished();
     void refuse(qintptr descriptor, const QString& reason) const;
     void stop();
@@ -149,8 +151,15 @@ void RemoteServer::State::serveFrames(FrameSocket& io) {
     ServerSession session(modules, options.maxFrameSize);
     try {
         QByteArrayView payload;
-        while (!stopping &&
-               io.receive(payload, QDeadlineTimer::Forever) == FrameSocket::Status::Ok) {
+        while (!stopping) {
+            const FrameSocket::Status status = io.receive(payload, receiveDeadline(session));
+            if (status == FrameSocket::Status::TimedOut && !session.hasModule())
+                io.send(ProtocolMessage::refused(
+                            QStringLiteral("Nenhum módulo aberto em %1 ms; conexão encerrada")
+                                .arg(options.openingTimeoutMs)),
+                        QDeadlineTimer(1000));
+            if (status != FrameSocket::Status::Ok)
+                break;
             const QByteArray reply = session.handle(payload);
             if (session.hasModule())
                 io.setMaxFrameSize(options.maxFrameSize);
@@ -168,6 +177,13 @@ void RemoteServer::State::serveFrames(FrameSocket& io) {
                     QStringLiteral("Servidor de aplicação sem memória para esta mensagem")),
                 QDeadlineTimer(1000));
     }
+}
+
+QDeadlineTimer RemoteServer::State::receiveDeadline(const ServerSession& session) const {
+    if (!session.hasModule())
+        return QDeadlineTimer(options.openingTimeoutMs);
+    return options.idleTimeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                     : QDeadlineTimer(options.idleTimeoutMs);
 }
 
 // Joins the workers whose clients have gone; called with the mutex held.

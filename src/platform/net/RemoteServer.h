@@ -35,6 +35,11 @@ public:
         // Connections beyond this are refused with a message, so a flood cannot spawn
         // threads without end.
         int maxConnections = 256;
+        // A connection that has not opened its module in this time is refused and closed.
+        int openingTimeoutMs = 5000;
+        // An open session that sends nothing for this long is closed (its client opens a new
+        // one at its next call); -1 keeps it for ever.
+        qint64 idleTimeoutMs = 30 * 60 * 1000;
     };
 
     explicit RemoteServer(RemoteModuleRegistry modules);

@@ -262,6 +262,41 @@ TEST_F(RemoteServerTest, AMessageOfMoreValuesThanTheBoundIsRefusedAndTheServerGo
     EXPECT_EQ(connect()->call("Eco", some).toList().value(0).toList().size(), 1000);
 }
 
+// A connection that never opens its module does not hold a place for ever.
+TEST(RemoteServerTimeoutTest, AConnectionThatOpensNoModuleIsRefusedAfterTheOpeningTimeout) {
+    RemoteServer::Options options;
+    options.openingTimeoutMs = 200;
+    RemoteServer server(echoRegistry(std::make_shared<CallGate>()), options);
+    server.listen();
+    QString failure;
+    const int descriptor =
+        TcpConnector::connect("127.0.0.1", server.serverPort(), QDeadlineTimer(5000), failure);
+    ASSERT_GE(descriptor, 0) << failure.toStdString();
+    FrameSocket silent(descriptor, protocol::kDefaultMaxFrameSize);
+    QByteArrayView payload;
+    ASSERT_EQ(silent.receive(payload, QDeadlineTimer(5000)), FrameSocket::Status::Ok);
+    const ReplyMessage reply = ProtocolMessage::readReply(payload);
+    EXPECT_EQ(reply.type, protocol::MessageType::Refused);
+    EXPECT_TRUE(reply.message.contains("Nenhum módulo aberto")) << reply.message.toStdString();
+    EXPECT_EQ(silent.receive(payload, QDeadlineTimer(5000)), FrameSocket::Status::Closed);
+}
+
+// An idle session is closed by the server; its client's next call goes on a new session,
+// and the call in between, never sent, is not lost.
+TEST(RemoteServerTimeoutTest, AnIdleSessionIsClosedAndTheNextCallOpensANewOne) {
+    RemoteServer::Options options;
+    options.idleTimeoutMs = 150;
+    RemoteServer server(echoRegistry(std::make_shared<CallGate>()), options);
+    server.listen();
+    RemoteClient client;
+    client.open("127.0.0.1", server.serverPort(), kEchoModuleName);
+    QList<CallArgument> none;
+    EXPECT_EQ(client.call("Contador", none).toInt(), 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    EXPECT_EQ(client.call("Contador", none).toInt(), 1) << "a new session, a new module";
+    EXPECT_EQ(client.call("Contador", none).toInt(), 2);
+}
+
 TEST_F(RemoteServerTest, CallBeforeOpeningAModuleIsRefused) {
     const auto [reply, closed] = rawExchange(ProtocolMessage::call({"Contador", {}}));
     EXPECT_EQ(reply.type, protocol::MessageType::Refused);
