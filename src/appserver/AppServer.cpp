@@ -1,6 +1,8 @@
 #include "appserver/AppServer.h"
 
+#include "appserver/CallWorkers.h"
 #include "appserver/LoggedModule.h"
+#include "appserver/PooledModule.h"
 #include "appserver/RdmTpOperFil.h"
 #include "appserver/database/CompanySchema.h"
 #include "platform/core/Exception.h"
@@ -10,16 +12,17 @@
 
 namespace ger {
 
-RemoteModuleRegistry AppServer::Modules(const QString& databasePath,
+RemoteModuleRegistry AppServer::Modules(const QString& databasePath, int workers,
                                         std::function<void(const QString&)> callLog) {
+    auto calls = std::make_shared<CallWorkers>(
+        workers, [databasePath] { return std::make_unique<RdmTpOperFil>(databasePath); });
     RemoteModuleRegistry modules;
-    modules.add(RdmTpOperFil::ModuleName,
-                [databasePath, callLog]() -> std::unique_ptr<IRemoteDataModule> {
-                    auto module = std::make_unique<RdmTpOperFil>(databasePath);
-                    if (!callLog)
-                        return module;
-                    return std::make_unique<LoggedModule>(std::move(module), callLog);
-                });
+    modules.add(RdmTpOperFil::ModuleName, [calls, callLog]() -> std::unique_ptr<IRemoteDataModule> {
+        auto module = std::make_unique<PooledModule>(calls);
+        if (!callLog)
+            return module;
+        return std::make_unique<LoggedModule>(std::move(module), callLog);
+    });
     return modules;
 }
 
@@ -47,10 +50,10 @@ std::unique_ptr<RemoteServer> AppServer::Start(const Config& config) {
                             .arg(config.workers));
     CheckDatabase(config.databasePath);
     RemoteServer::Options options;
-    options.maxConnections = config.workers;
+    options.maxConnections = config.maxSessions;
     options.idleTimeoutMs = qint64(config.idleTimeoutSeconds) * 1000;
-    auto server =
-        std::make_unique<RemoteServer>(Modules(config.databasePath, config.callLog), options);
+    auto server = std::make_unique<RemoteServer>(
+        Modules(config.databasePath, config.workers, config.callLog), options);
     server->listen(config.address, config.port);
     return server;
 }

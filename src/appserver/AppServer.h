@@ -12,10 +12,11 @@
 //   ...
 //   server.reset();                                  // stops listening, ends every connection
 //
-// Workers: every client connection is served by a worker thread of its own, with its own module
-// instance and database connection; `workers` bounds how many connections are served at once
-// (the next one is refused with a message). Writers on the one SQLite file take turns through
-// BEGIN IMMEDIATE and the connection's busy timeout.
+// Sessions and workers: every client connection (a session) has a thread of its own that reads
+// its frames, and nothing more: its calls run on one of `workers` call workers (CallWorkers),
+// each with its own module instance and database connection, in the order they arrived. An
+// idle session so holds no database connection, and `maxSessions` connections may be open at
+// once (the next one is refused with a message); `workers` bounds the calls run at once.
 
 #include "platform/net/RemoteModuleRegistry.h"
 #include "platform/net/RemoteServer.h"
@@ -31,6 +32,7 @@ class AppServer {
 public:
     static constexpr quint16 DefaultPort = 7211;
     static constexpr int DefaultWorkers = 32;
+    static constexpr int DefaultMaxSessions = 2048;
     static constexpr int DefaultIdleTimeoutSeconds = 30 * 60;
 
     struct Config {
@@ -38,6 +40,7 @@ public:
         QHostAddress address = QHostAddress::LocalHost;
         quint16 port = 0; // 0: any free port
         int workers = DefaultWorkers;
+        int maxSessions = DefaultMaxSessions;
         // An open session that sends nothing for this long is closed; its client opens a new
         // one at its next call.
         int idleTimeoutSeconds = DefaultIdleTimeoutSeconds;
@@ -45,8 +48,9 @@ public:
         std::function<void(const QString& line)> callLog;
     };
 
-    // The modules the server offers: Ger99500.rdmTpOperFil on `databasePath`.
-    static RemoteModuleRegistry Modules(const QString& databasePath,
+    // The modules the server offers: Ger99500.rdmTpOperFil on `databasePath`, its calls run
+    // by `workers` call workers.
+    static RemoteModuleRegistry Modules(const QString& databasePath, int workers,
                                         std::function<void(const QString&)> callLog = {});
 
     // Checks that `config.databasePath` holds a company database (EDatabaseError or ESqlError

@@ -24,7 +24,7 @@ void AddOptions(QCommandLineParser& parser) {
         {"database", "O banco de dados da empresa.", "PATH"},
         {"listen", "O endereço em que escutar (127.0.0.1).", "ADDRESS"},
         {"port", "A porta (7211; 0 para qualquer porta livre).", "N"},
-        {"workers", "Conexões atendidas ao mesmo tempo (32).", "N"},
+        {"workers", "Chamadas atendidas ao mesmo tempo (32).", "N"},
         {"idle-timeout", "Segundos sem chamadas após os quais uma sessão é encerrada (1800).",
          "SECONDS"},
         {"init-demo", "Cria o banco de demonstração em PATH e termina.", "PATH"},
@@ -86,7 +86,7 @@ QString AppServerOptions::Usage() {
                "                    criado com os dados de demonstração no primeiro uso)\n"
                "  --listen ADDRESS  endereço (padrão 127.0.0.1)\n"
                "  --port N          porta (padrão %2; 0 = qualquer porta livre)\n"
-               "  --workers N       conexões atendidas ao mesmo tempo (padrão %3)\n"
+               "  --workers N       chamadas atendidas ao mesmo tempo (padrão %3)\n"
                "  --idle-timeout SECONDS\n"
                "                    encerra a sessão que fica esse tempo sem chamadas (padrão\n"
                "                    %6); o cliente abre outra na chamada seguinte\n"

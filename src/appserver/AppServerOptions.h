@@ -9,7 +9,8 @@
 //                      demo seed on first use
 //   --listen ADDRESS   the address to listen on (default 127.0.0.1)
 //   --port N           0 to 65535, 0 for any free port (default 7211)
-//   --workers N        connections served at once, 1 to 1024 (default 32)
+//   --workers N        calls run at once, 1 to 1024 (default 32); an open session that makes
+//                      no call takes none of them
 //   --idle-timeout S   an open session that sends nothing for S seconds is closed, 1 to
 //                      86400 (default 1800); its client opens a new one at its next call
 //   --init-demo PATH   create the demo database at PATH and exit; an existing file is refused

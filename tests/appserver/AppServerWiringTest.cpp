@@ -104,14 +104,41 @@ TEST_F(AppServerLogTest, LogsOneLinePerCallWithItsOutcome) {
         << lines[2].toStdString();
 }
 
-TEST_F(AppServerLogTest, ConnectionsBeyondTheWorkersAreRefused) {
-    const std::unique_ptr<RemoteServer> small =
-        StartAppServer(path(), QHostAddress::LocalHost, 0, 1);
+// One worker serves many sessions: a session holds it only while one of its calls runs.
+TEST_F(AppServerLogTest, OneWorkerServesEverySessionAndSessionsBeyondTheBoundAreRefused) {
+    AppServer::Config config;
+    config.databasePath = path();
+    config.workers = 1;
+    config.maxSessions = 2;
+    const std::unique_ptr<RemoteServer> small = AppServer::Start(config);
     RemoteClient first;
     first.open("127.0.0.1", small->serverPort(), RdmTpOperFil::ModuleName);
     RemoteClient second;
-    EXPECT_THROW(second.open("127.0.0.1", small->serverPort(), RdmTpOperFil::ModuleName),
-                 ETransportError);
+    second.open("127.0.0.1", small->serverPort(), RdmTpOperFil::ModuleName);
+    for (RemoteClient* client : {&first, &second, &first}) {
+        Args args{Val("0001")};
+        EXPECT_EQ(client->call("GetTpOperFil", args).typeId(), QMetaType::QByteArray);
+    }
+    RemoteClient third;
+    EXPECT_THAT([&] { third.open("127.0.0.1", small->serverPort(), RdmTpOperFil::ModuleName); },
+                ThrowsWithMessage<ETransportError>(testing::HasSubstr("sem vagas")));
+}
+
+// An office keeps one session open per open screen: a thousand idle sessions take no worker,
+// and the 1,001st, and every one of them after, is served.
+TEST_F(AppServerLogTest, AThousandIdleSessionsLeaveTheNextOneServed) {
+    const std::unique_ptr<RemoteServer> server = StartAppServer(path());
+    std::vector<std::unique_ptr<RemoteClient>> idle;
+    for (int i = 0; i < 1000; ++i) {
+        idle.push_back(std::make_unique<RemoteClient>());
+        idle.back()->open("127.0.0.1", server->serverPort(), RdmTpOperFil::ModuleName);
+    }
+    RemoteClient next;
+    next.open("127.0.0.1", server->serverPort(), RdmTpOperFil::ModuleName);
     Args args{Val("0001")};
-    EXPECT_EQ(first.call("GetTpOperFil", args).typeId(), QMetaType::QByteArray);
+    EXPECT_EQ(next.call("GetTpOperFil", args).typeId(), QMetaType::QByteArray);
+    for (size_t i = 0; i < idle.size(); i += 97) {
+        Args again{Val("0301")};
+        EXPECT_EQ(idle[i]->call("GetTpOperFil", again).typeId(), QMetaType::QByteArray) << i;
+    }
 }
