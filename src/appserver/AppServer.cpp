@@ -4,6 +4,7 @@
 #include "appserver/LoggedModule.h"
 #include "appserver/PooledModule.h"
 #include "appserver/RdmTpOperFil.h"
+#include "appserver/WriteTurns.h"
 #include "appserver/database/CompanySchema.h"
 #include "platform/core/Exception.h"
 #include "platform/db/EDatabaseError.h"
@@ -14,8 +15,10 @@ namespace ger {
 
 RemoteModuleRegistry AppServer::Modules(const QString& databasePath, int workers,
                                         std::function<void(const QString&)> callLog) {
-    auto calls = std::make_shared<CallWorkers>(
-        workers, [databasePath] { return std::make_unique<RdmTpOperFil>(databasePath); });
+    auto writes = std::make_shared<WriteTurns>();
+    auto calls = std::make_shared<CallWorkers>(workers, [databasePath, writes] {
+        return std::make_unique<RdmTpOperFil>(databasePath, writes);
+    });
     RemoteModuleRegistry modules;
     modules.add(RdmTpOperFil::ModuleName, [calls, callLog]() -> std::unique_ptr<IRemoteDataModule> {
         auto module = std::make_unique<PooledModule>(calls);

@@ -5,10 +5,13 @@
 #include "appserver/EMethodFailure.h"
 #include "appserver/MethodArguments.h"
 #include "appserver/ServerResult.h"
+#include "appserver/WriteTurns.h"
 #include "platform/net/NetExceptions.h"
 #include "platform/sql/DatabaseConnection.h"
 #include "platform/sql/ESqlError.h"
 #include "platform/sql/SqlTransaction.h"
+
+#include <optional>
 
 namespace ger {
 
@@ -27,6 +30,12 @@ const QString kMunicipalRegistrationLabel = QStringLiteral("a inscrição munici
 
 QString DatabaseFailureText(const QString& method, const EDatabaseError& error) {
     const auto* sqlError = dynamic_cast<const ESqlError*>(&error);
+    // The writes of this server take turns (WriteTurns); a lock that outlasts the busy timeout
+    // is another program's write on the same file.
+    if (sqlError && sqlError->databaseMessage().contains(QLatin1String("database is locked")))
+        return QStringLiteral("O banco de dados está ocupado com outra gravação (%1); nenhuma "
+                              "alteração foi gravada. Tente de novo em instantes.")
+            .arg(method);
     return QStringLiteral("Erro no banco de dados do servidor de aplicação em %1; nenhuma "
                           "alteração foi gravada. %2")
         .arg(method, sqlError ? sqlError->databaseMessage() : error.Message());
@@ -34,8 +43,9 @@ QString DatabaseFailureText(const QString& method, const EDatabaseError& error) 
 
 } // namespace
 
-RdmTpOperFil::RdmTpOperFil(const QString& databasePath)
+RdmTpOperFil::RdmTpOperFil(const QString& databasePath, std::shared_ptr<WriteTurns> writes)
     : RemoteDataModule(ModuleName)
+    , m_writes(std::move(writes))
     , m_connection(std::make_unique<DatabaseConnection>(databasePath))
     , m_lookup(*m_connection)
     , m_branchOperations(*m_connection)
@@ -52,6 +62,13 @@ RdmTpOperFil::RdmTpOperFil(const QString& databasePath)
 }
 
 RdmTpOperFil::~RdmTpOperFil() = default;
+
+template <class Work> decltype(auto) RdmTpOperFil::Write(Work&& work) {
+    std::optional<WriteTurns::Turn> turn;
+    if (m_writes)
+        turn.emplace(*m_writes);
+    return SqlTransaction::Run(*m_connection, std::forward<Work>(work));
+}
 
 void RdmTpOperFil::addResultMethod(const QString& name,
                                    QVariant (RdmTpOperFil::*method)(QList<CallArgument>&)) {
@@ -91,7 +108,7 @@ QVariant RdmTpOperFil::SetTpOperFil(QList<CallArgument>& call) {
         ArgumentRules::Flag(args.text(3), kManualEntriesLabel),
         ArgumentRules::AddressKind(args.text(4), true),
         ArgumentRules::Code(args.text(5), kMunicipalRegistrationLabel)};
-    const QByteArray packet = SqlTransaction::Run(*m_connection, [&] {
+    const QByteArray packet = Write([&] {
         const CompanyLookup::Branch found = m_lookup.requireBranch(branch);
         if (settings.addressKind.toString() == ArgumentRules::CompanyKind &&
             !settings.municipalRegistration.isEmpty())
@@ -123,7 +140,7 @@ QVariant RdmTpOperFil::SetTipoOperCli(QList<CallArgument>& call) {
     const QString branch = ArgumentRules::Code(args.text(0), kBranchLabel);
     const QString client = ArgumentRules::Code(args.text(1), kClientLabel);
     const QString type = ArgumentRules::Code(args.text(2), kTypeLabel);
-    SqlTransaction::Run(*m_connection, [&] {
+    Write([&] {
         m_lookup.requireBranch(branch);
         m_lookup.requireClient(client);
         m_lookup.requireClientOperationType(type);
@@ -136,7 +153,7 @@ QVariant RdmTpOperFil::DelTipoOperCli(QList<CallArgument>& call) {
     MethodArguments args(QStringLiteral("DelTipoOperCli"), call, {Kind::Variant, R});
     const ClientRemovals removals =
         ClientRemovals::FromDelta(args.bytes(0), ArgumentRules::Code(args.text(1), kClientLabel));
-    SqlTransaction::Run(*m_connection, [&] {
+    Write([&] {
         m_lookup.requireClient(removals.client());
         m_clientOperations.remove(removals);
     });
@@ -154,7 +171,7 @@ QVariant RdmTpOperFil::SetGravaAut(QList<CallArgument>& call) {
         ArgumentRules::Flag(args.text(4), kManualEntriesLabel),
         ArgumentRules::AddressKind(args.text(6), false), QString()};
     const QString branch = ArgumentRules::Code(args.text(5), kBranchLabel);
-    const QByteArray packet = SqlTransaction::Run(*m_connection, [&] {
+    const QByteArray packet = Write([&] {
         m_lookup.requireBranch(branch);
         m_lookup.requireListed(CompanyLookup::Table::StateRegistrations,
                                selection.stateRegistrations);

@@ -34,14 +34,16 @@
 namespace ger {
 
 class DatabaseConnection;
+class WriteTurns;
 
 class RdmTpOperFil : public RemoteDataModule {
 public:
     static inline const QString ModuleName = QStringLiteral("Ger99500.rdmTpOperFil");
 
     // Opens the company database at `databasePath` (which must exist); raises ESqlError when
-    // it cannot.
-    explicit RdmTpOperFil(const QString& databasePath);
+    // it cannot. Instances that share `writes` take turns for their write transactions.
+    explicit RdmTpOperFil(const QString& databasePath,
+                          std::shared_ptr<WriteTurns> writes = nullptr);
     ~RdmTpOperFil() override;
 
 private:
@@ -53,10 +55,14 @@ private:
     QVariant SetGravaAut(QList<CallArgument>& call);
     QVariant GetDadosEmissaoNF(QList<CallArgument>& call);
 
+    // Runs `work` in one write transaction, in this server's turn for writes.
+    template <class Work> decltype(auto) Write(Work&& work);
+
     // Adds a method whose failures become failed results.
     void addResultMethod(const QString& name,
                          QVariant (RdmTpOperFil::*method)(QList<CallArgument>&));
 
+    std::shared_ptr<WriteTurns> m_writes;
     std::unique_ptr<DatabaseConnection> m_connection; // outlives the statements below
     CompanyLookup m_lookup;
     BranchOperations m_branchOperations;

@@ -1,6 +1,6 @@
-// Several clients at once, each on its own connection (and so its own worker and database
-// connection): writes from all of them land, none is lost or refused as locked, and reads
-// made meanwhile see whole lists.
+// Several clients at once, each on its own session, their calls run by the server's call
+// workers: writes from all of them land, none is lost or refused as locked, and reads made
+// meanwhile see whole lists.
 
 #include "AppServerTestSupport.h"
 #include "platform/core/Exception.h"
