@@ -27,6 +27,10 @@ namespace ger {
 
 class TCustomForm;
 
+// The framework's animation numbers.
+inline constexpr int ShowAviKindServer = 1; // data going to the application server
+inline constexpr int ShowAviKindDialog = 6; // a dialog loading its data
+
 void ActiveShowAvi(TCustomForm* form, int kind, const QString& text = QString());
 void DeactiveShowAvi() noexcept;
 

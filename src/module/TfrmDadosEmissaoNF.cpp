@@ -22,7 +22,6 @@ namespace ger {
 namespace {
 
 const QString CompanyKind = QStringLiteral("M");
-constexpr int ShowAviKindDialog = 6;
 constexpr int CpfLength = 11;
 constexpr int CnpjLength = 14;
 

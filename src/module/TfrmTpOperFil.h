@@ -43,6 +43,10 @@ public:
     explicit TfrmTpOperFil(TComponent* AOwner);
     ~TfrmTpOperFil() override;
 
+    // The entry/exit indicator of the operation types a client may be given: what the client
+    // page lists, looks up and writes.
+    static constexpr QStringView ClientOperationsKind = u"S";
+
     // The municipal registration that screen GER99502 chose for the current row, sent by
     // reference with every write; this screen never sets it itself.
     QString stInscMuni;

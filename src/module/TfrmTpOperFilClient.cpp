@@ -27,14 +27,6 @@
 #include "server/TNetConnection.h"
 
 namespace ger {
-namespace {
-
-constexpr int ShowAviKindServer = 1;
-// What GetTipoOperCli lists: the types of entry/exit indicator "S".
-const QString ClientOperationsKind = QStringLiteral("S");
-
-} // namespace
-
 void TfrmTpOperFil::medCdClienteChange(TObject*) {
     edtNmCliente->Clear();
 }
@@ -96,8 +88,8 @@ void TfrmTpOperFil::LoadClientOperationTypes() {
     QString stFornCli = qryClienteCDCLIENTE->AsString();
     QString stCdTipooper;
     const QVariant result = netTpOperFil->AppServer().Call(
-        QStringLiteral("GetTipoOperCli"),
-        {medFilial->Text(), ByRef(stFornCli), ByRef(stCdTipooper), ClientOperationsKind});
+        QStringLiteral("GetTipoOperCli"), {medFilial->Text(), ByRef(stFornCli), ByRef(stCdTipooper),
+                                           ClientOperationsKind.toString()});
     cdsTpOperCli->SetData(CheckResultServ(result, true, 0));
     if (cdsTpOperCli->IsEmpty())
         return;

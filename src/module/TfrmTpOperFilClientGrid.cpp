@@ -38,10 +38,7 @@ namespace ger {
 namespace {
 
 constexpr int OperationTypeCodeWidth = 2;
-constexpr int ShowAviKindServer = 1;
 const QString CodeField = QStringLiteral("CDTIPOOPER");
-// The types a client may be given: entry/exit indicator "S".
-const QString ClientOperationsKind = QStringLiteral("S");
 
 } // namespace
 
@@ -82,7 +79,7 @@ void TfrmTpOperFil::dbgTipoOperCliEditButtonClick(TObject*) {
         return;
     qryTipoOperacao->Close();
     qryTipoOperacao->ParamByName(QStringLiteral("P_IDENTRSAIDOP"))
-        .SetAsString(ClientOperationsKind);
+        .SetAsString(ClientOperationsKind.toString());
     qryTipoOperacao->ParamByName(QStringLiteral("P_CDTIPOOPER")).Clear();
     qryTipoOperacao->ParamByName(QStringLiteral("P_TCDTIPOOPER")).SetAsString(QStringLiteral("T"));
     const QString title = msgPadrao->Msg(QStringLiteral("TipoOperacao")) + QLatin1Char('|') +

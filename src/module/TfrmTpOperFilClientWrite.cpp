@@ -28,9 +28,6 @@
 namespace ger {
 namespace {
 
-constexpr int ShowAviKindServer = 1;
-const QString ClientOperationsKind = QStringLiteral("S");
-
 // Runs a write and shows what made it fail, after a sentence for the user; a failed result
 // was shown already by CheckResultServ.
 template <typename Write> void ReportingFailure(const QString& what, Write write) {
@@ -62,10 +59,10 @@ void TfrmTpOperFil::cdsTpOperCliAfterDelete(TDataSet*) {
 void TfrmTpOperFil::WriteClientAddition() {
     QString stFornCli = qryClienteCDCLIENTE->AsString();
     SendPendingRemovals(stFornCli);
-    const QVariant result =
-        netTpOperFil->AppServer().Call(QStringLiteral("SetTipoOperCli"),
-                                       {medFilial->Text(), ByRef(stFornCli),
-                                        cdsTpOperCliCDTIPOOPER->AsString(), ClientOperationsKind});
+    const QVariant result = netTpOperFil->AppServer().Call(QStringLiteral("SetTipoOperCli"),
+                                                           {medFilial->Text(), ByRef(stFornCli),
+                                                            cdsTpOperCliCDTIPOOPER->AsString(),
+                                                            ClientOperationsKind.toString()});
     CheckResultServ(result, true, 0);
     SettleClientChangeLog(1);
 }

@@ -24,7 +24,6 @@ namespace ger {
 namespace {
 
 constexpr int OperationTypeCodeWidth = 2;
-constexpr int ShowAviKindServer = 1;
 
 } // namespace
 

@@ -24,7 +24,6 @@
 namespace ger {
 namespace {
 
-constexpr int ShowAviKindServer = 1;
 constexpr int Sim = 0;
 
 QString FlagCode(const TComboBox* combo) {
