@@ -6,6 +6,7 @@
 
 #include "SeededDatabase.h"
 #include "appserver/AppServer.h"
+#include "appserver/AppServerOptions.h"
 #include "appserver/RdmTpOperFil.h"
 #include "appserver/ServerResult.h"
 #include "platform/db/DataPacket.h"
@@ -22,6 +23,12 @@
 namespace ger::test {
 
 using Args = QList<CallArgument>;
+
+// The options of ger-appserver for the arguments after the program's name.
+inline AppServerOptions ParseOptions(QStringList arguments) {
+    arguments.prepend(QStringLiteral("ger-appserver"));
+    return AppServerOptions::Parse(arguments);
+}
 
 inline CallArgument Val(const QString& text) {
     return CallArgument::string(text);

@@ -13,24 +13,15 @@
 using namespace ger;
 using namespace ger::test;
 
-namespace {
-
-AppServerOptions Parse(QStringList arguments) {
-    arguments.prepend(QStringLiteral("ger-appserver"));
-    return AppServerOptions::Parse(arguments);
-}
-
-} // namespace
-
 TEST(AppServerOptionsTest, ReadsEveryOptionAndDefaultsToLoopbackOnTheUsualPort) {
-    const AppServerOptions defaults = Parse({});
+    const AppServerOptions defaults = ParseOptions({});
     EXPECT_EQ(defaults.address, QHostAddress(QHostAddress::LocalHost));
     EXPECT_EQ(defaults.port, AppServer::DefaultPort);
     EXPECT_TRUE(defaults.databasePath.isEmpty());
     EXPECT_FALSE(defaults.printPort || defaults.verbose || defaults.showHelp);
     const AppServerOptions options =
-        Parse({"--database", "/tmp/x.sqlite", "--listen", "::1", "--port", "0", "--workers", "3",
-               "--idle-timeout", "60", "--print-port", "--verbose"});
+        ParseOptions({"--database", "/tmp/x.sqlite", "--listen", "::1", "--port", "0", "--workers",
+                      "3", "--idle-timeout", "60", "--print-port", "--verbose"});
     EXPECT_EQ(options.databasePath, QStringLiteral("/tmp/x.sqlite"));
     EXPECT_EQ(options.address, QHostAddress(QHostAddress::LocalHostIPv6));
     EXPECT_EQ(options.port, 0);
@@ -38,7 +29,7 @@ TEST(AppServerOptionsTest, ReadsEveryOptionAndDefaultsToLoopbackOnTheUsualPort) 
     EXPECT_EQ(options.idleTimeoutSeconds, 60);
     EXPECT_EQ(defaults.idleTimeoutSeconds, AppServer::DefaultIdleTimeoutSeconds);
     EXPECT_TRUE(options.printPort && options.verbose);
-    EXPECT_EQ(Parse({"--init-demo", "/tmp/d.sqlite"}).initDemoPath,
+    EXPECT_EQ(ParseOptions({"--init-demo", "/tmp/d.sqlite"}).initDemoPath,
               QStringLiteral("/tmp/d.sqlite"));
 }
 
@@ -57,7 +48,7 @@ TEST(AppServerOptionsTest, RefusesWhatItCannotUse) {
         {"--port"},
     };
     for (const QStringList& arguments : bad)
-        EXPECT_THROW(Parse(arguments), EUsage) << arguments.join(' ').toStdString();
+        EXPECT_THROW(ParseOptions(arguments), EUsage) << arguments.join(' ').toStdString();
 }
 
 TEST(AppServerStartTest, RefusesAMissingFileOrOneWithoutTheCompanyTables) {

@@ -1,7 +1,7 @@
 // The size of the demo database: ger-appserver --init-demo PATH --demo-clients N, the clients
 // generated after the seed's, and what stays exactly the seed.
 
-#include "SeededDatabase.h"
+#include "AppServerTestSupport.h"
 #include "appserver/AppServerOptions.h"
 #include "appserver/database/CompanySchema.h"
 #include "appserver/database/DemoGeneratedClients.h"
@@ -18,11 +18,6 @@ using namespace ger::test;
 
 namespace {
 
-AppServerOptions Parse(QStringList arguments) {
-    arguments.prepend(QStringLiteral("ger-appserver"));
-    return AppServerOptions::Parse(arguments);
-}
-
 bool IsValidNumber(QChar personType, const QString& number) {
     return personType == u'F' ? TaxNumber::IsValidCpf(number) : TaxNumber::IsValidCnpj(number);
 }
@@ -30,12 +25,16 @@ bool IsValidNumber(QChar personType, const QString& number) {
 } // namespace
 
 TEST(DemoClientsOptionTest, GivesTheNumberOfClientsOfTheNewDemoDatabase) {
-    EXPECT_EQ(Parse({"--init-demo", "/tmp/d.sqlite"}).demoClients, DemoDatabase::kSeedClients);
-    EXPECT_EQ(Parse({"--init-demo", "/tmp/d.sqlite", "--demo-clients", "100000"}).demoClients,
-              100000);
-    EXPECT_EQ(Parse({"--demo-clients", "56", "--init-demo", "/tmp/d.sqlite"}).demoClients, 56);
-    EXPECT_EQ(Parse({"--init-demo", "/tmp/d.sqlite", "--demo-clients", "1000000"}).demoClients,
-              1000000);
+    EXPECT_EQ(ParseOptions({"--init-demo", "/tmp/d.sqlite"}).demoClients,
+              DemoDatabase::kSeedClients);
+    EXPECT_EQ(
+        ParseOptions({"--init-demo", "/tmp/d.sqlite", "--demo-clients", "100000"}).demoClients,
+        100000);
+    EXPECT_EQ(ParseOptions({"--demo-clients", "56", "--init-demo", "/tmp/d.sqlite"}).demoClients,
+              56);
+    EXPECT_EQ(
+        ParseOptions({"--init-demo", "/tmp/d.sqlite", "--demo-clients", "1000000"}).demoClients,
+        1000000);
     EXPECT_THAT(AppServerOptions::Usage().toStdString(), testing::HasSubstr("--demo-clients N"));
 }
 
@@ -45,7 +44,7 @@ TEST_P(BadDemoClientsTest, IsRefusedNamingTheOptionAndItsRange) {
     const QString value = QString::fromUtf8(GetParam());
     EXPECT_THAT(
         [&] {
-            Parse({"--init-demo", "/tmp/d.sqlite", "--demo-clients", value});
+            ParseOptions({"--init-demo", "/tmp/d.sqlite", "--demo-clients", value});
         },
         ThrowsWithMessage<EUsage>(
             testing::AllOf(testing::HasSubstr("--demo-clients deve ser um número de 56 a 1000000"),
@@ -59,10 +58,10 @@ INSTANTIATE_TEST_SUITE_P(Values, BadDemoClientsTest,
 TEST(DemoClientsOptionTest, IsRefusedWithoutInitDemoOrWithoutAValue) {
     EXPECT_THAT(
         [] {
-            Parse({"--demo-clients", "1000"});
+            ParseOptions({"--demo-clients", "1000"});
         },
         ThrowsWithMessage<EUsage>(testing::HasSubstr("só vale com --init-demo")));
-    EXPECT_THROW(Parse({"--init-demo", "/tmp/d.sqlite", "--demo-clients"}), EUsage);
+    EXPECT_THROW(ParseOptions({"--init-demo", "/tmp/d.sqlite", "--demo-clients"}), EUsage);
 }
 
 TEST(DemoGeneratedClientsTest, NumbersAreValidDistinctAndNoneOfTheSeeds) {

@@ -105,45 +105,41 @@ protected:
         return RunProgram(QStringLiteral("ger-host"), arguments);
     }
 
-    // The client's operation types at the branch, in order, separated by blanks.
-    static QString ClientTypes(const QString& branch, const QString& client) {
-        QStringList types;
+    // The first column of every row `sql` selects with `values` bound, from the database the
+    // host and the server share.
+    static QStringList Select(const QString& sql, const QStringList& values) {
+        QStringList column;
         {
             auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
             db.setDatabaseName(database);
             EXPECT_TRUE(db.open());
             QSqlQuery query(db);
-            query.prepare(QStringLiteral("SELECT CDTIPOOPER FROM TIPOOPERCLIENTE WHERE CDFILIAL "
-                                         "= ? AND CDCLIENTE = ? ORDER BY 1"));
-            query.addBindValue(branch);
-            query.addBindValue(client);
-            EXPECT_TRUE(query.exec());
+            query.prepare(sql);
+            for (const QString& value : values)
+                query.addBindValue(value);
+            EXPECT_TRUE(query.exec()) << sql.toStdString();
             while (query.next())
-                types.append(query.value(0).toString());
+                column.append(query.value(0).toString());
         }
         QSqlDatabase::removeDatabase(QStringLiteral("check"));
-        return types.join(QLatin1Char(' '));
+        return column;
+    }
+
+    // The client's operation types at the branch, in order, separated by blanks.
+    static QString ClientTypes(const QString& branch, const QString& client) {
+        return Select(QStringLiteral("SELECT CDTIPOOPER FROM TIPOOPERCLIENTE WHERE CDFILIAL = ? "
+                                     "AND CDCLIENTE = ? ORDER BY 1"),
+                      {branch, client})
+            .join(QLatin1Char(' '));
     }
 
     static QString Stored(const QString& branch, const QString& type,
                           const QString& column = QStringLiteral("IDLIBERADO")) {
-        QString value;
-        {
-            auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(database);
-            EXPECT_TRUE(db.open());
-            QSqlQuery query(db);
-            query.prepare(QStringLiteral("SELECT %1 FROM TIPOOPERFILIAL "
-                                         "WHERE CDFILIAL = ? AND CDTIPOOPER = ?")
-                              .arg(column));
-            query.addBindValue(branch);
-            query.addBindValue(type);
-            EXPECT_TRUE(query.exec());
-            if (query.next())
-                value = query.value(0).toString();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
-        return value;
+        return Select(QStringLiteral("SELECT %1 FROM TIPOOPERFILIAL WHERE CDFILIAL = ? AND "
+                                     "CDTIPOOPER = ?")
+                          .arg(column),
+                      {branch, type})
+            .value(0);
     }
 
     QTemporaryDir scripts;

@@ -18,6 +18,14 @@ using testing::HasSubstr;
 
 namespace {
 
+// A bare connection to the server at `port`, for talking the protocol by hand.
+std::unique_ptr<FrameSocket> rawConnection(quint16 port) {
+    QString failure;
+    const int descriptor = TcpConnector::connect("127.0.0.1", port, QDeadlineTimer(5000), failure);
+    EXPECT_GE(descriptor, 0) << failure.toStdString();
+    return std::make_unique<FrameSocket>(descriptor, protocol::kDefaultMaxFrameSize);
+}
+
 class RemoteServerTest : public testing::Test {
 protected:
     void SetUp() override { server.listen(); }
@@ -30,17 +38,13 @@ protected:
 
     // The server's answer to raw `bytes` on a fresh connection, and whether it then closed.
     std::pair<ReplyMessage, bool> rawExchange(const QByteArray& bytes) {
-        QString failure;
-        const int descriptor =
-            TcpConnector::connect("127.0.0.1", server.serverPort(), QDeadlineTimer(5000), failure);
-        EXPECT_GE(descriptor, 0) << failure.toStdString();
-        FrameSocket io(descriptor, protocol::kDefaultMaxFrameSize);
+        const std::unique_ptr<FrameSocket> io = rawConnection(server.serverPort());
         QByteArrayView payload;
-        EXPECT_EQ(io.send(bytes, QDeadlineTimer(5000)), FrameSocket::Status::Ok);
-        EXPECT_EQ(io.receive(payload, QDeadlineTimer(5000)), FrameSocket::Status::Ok);
+        EXPECT_EQ(io->send(bytes, QDeadlineTimer(5000)), FrameSocket::Status::Ok);
+        EXPECT_EQ(io->receive(payload, QDeadlineTimer(5000)), FrameSocket::Status::Ok);
         const ReplyMessage reply = ProtocolMessage::readReply(payload);
         QByteArrayView more;
-        const bool closed = io.receive(more, QDeadlineTimer(5000)) == FrameSocket::Status::Closed;
+        const bool closed = io->receive(more, QDeadlineTimer(5000)) == FrameSocket::Status::Closed;
         return {reply, closed};
     }
 
@@ -268,17 +272,13 @@ TEST(RemoteServerTimeoutTest, AConnectionThatOpensNoModuleIsRefusedAfterTheOpeni
     options.openingTimeoutMs = 200;
     RemoteServer server(echoRegistry(std::make_shared<CallGate>()), options);
     server.listen();
-    QString failure;
-    const int descriptor =
-        TcpConnector::connect("127.0.0.1", server.serverPort(), QDeadlineTimer(5000), failure);
-    ASSERT_GE(descriptor, 0) << failure.toStdString();
-    FrameSocket silent(descriptor, protocol::kDefaultMaxFrameSize);
+    const std::unique_ptr<FrameSocket> silent = rawConnection(server.serverPort());
     QByteArrayView payload;
-    ASSERT_EQ(silent.receive(payload, QDeadlineTimer(5000)), FrameSocket::Status::Ok);
+    ASSERT_EQ(silent->receive(payload, QDeadlineTimer(5000)), FrameSocket::Status::Ok);
     const ReplyMessage reply = ProtocolMessage::readReply(payload);
     EXPECT_EQ(reply.type, protocol::MessageType::Refused);
     EXPECT_TRUE(reply.message.contains("Nenhum módulo aberto")) << reply.message.toStdString();
-    EXPECT_EQ(silent.receive(payload, QDeadlineTimer(5000)), FrameSocket::Status::Closed);
+    EXPECT_EQ(silent->receive(payload, QDeadlineTimer(5000)), FrameSocket::Status::Closed);
 }
 
 // An idle session is closed by the server; its client's next call goes on a new session,
