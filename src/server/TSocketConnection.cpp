@@ -7,6 +7,13 @@
 namespace ger {
 namespace {
 
+constexpr int kLoginAttempts = 3;
+
+std::shared_ptr<IConnectionSecurity>& ProcessSecurity() {
+    static std::shared_ptr<IConnectionSecurity> security;
+    return security;
+}
+
 bool isProperty(const FormDataProperty& property, const char* name) {
     return property.name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
 }
@@ -84,10 +91,49 @@ void TSocketConnection::DoConnect() {
                                   .arg(Describe())
                                   .arg(m_port)
                                   .arg(Target()));
-    m_client.open(Target(), static_cast<quint16>(m_port), m_serverName);
+    OpenClient();
     m_connected = true;
     if (AfterConnect)
         AfterConnect(this);
+}
+
+void TSocketConnection::SetSecurity(std::shared_ptr<IConnectionSecurity> security) {
+    ProcessSecurity() = std::move(security);
+}
+
+IConnectionSecurity* TSocketConnection::Security() {
+    return ProcessSecurity().get();
+}
+
+void TSocketConnection::ApplySecurity(IConnectionSecurity& security) {
+    const ConnectionSecurity wanted = security.For(Target(), static_cast<quint16>(m_port));
+    auto options = m_client.options();
+    options.tls = wanted.tls;
+    options.caFile = wanted.caFile;
+    m_client.setOptions(options);
+    m_client.setCredential(wanted.credential);
+}
+
+void TSocketConnection::OpenClient() {
+    const auto port = static_cast<quint16>(m_port);
+    const std::shared_ptr<IConnectionSecurity> security = ProcessSecurity();
+    if (security)
+        ApplySecurity(*security);
+    for (int attempt = 1;; ++attempt) {
+        try {
+            m_client.open(Target(), port, m_serverName);
+            break;
+        } catch (const ELoginRefused& refused) {
+            if (!security || attempt == kLoginAttempts)
+                throw;
+            const auto another = security->AskAgain(Target(), port, refused.Message());
+            if (!another)
+                throw;
+            m_client.setCredential(*another);
+        }
+    }
+    if (security)
+        security->Admitted(Target(), port, m_client.credential());
 }
 
 void TSocketConnection::DoDisconnect() {

@@ -11,6 +11,11 @@
 // True only takes note: the connection is made in Loaded(), once every property (and the
 // handlers of BeforeConnect) is in place.
 //
+// Security. Every connection asks the process's IConnectionSecurity (SetSecurity) whether to
+// use TLS and with which credential. A server that refuses the credential makes the
+// connection ask for another (AskAgain), up to three times in all, before the refusal is
+// raised as ELoginRefused.
+//
 // Disconnecting. Setting Connected to false runs BeforeDisconnect, closes, runs
 // AfterDisconnect. Destroying the component closes without running any event: its owner,
 // whose handlers they are, is being destroyed.
@@ -28,6 +33,7 @@
 #include "platform/core/TComponent.h"
 #include "platform/net/RemoteClient.h"
 #include "server/AppServerDispatch.h"
+#include "server/IConnectionSecurity.h"
 
 #include <memory>
 
@@ -62,6 +68,10 @@ public:
     TNotifyEvent BeforeDisconnect;
     TNotifyEvent AfterDisconnect;
 
+    // Process-wide; none: plain TCP, empty credential.
+    static void SetSecurity(std::shared_ptr<IConnectionSecurity> security);
+    static IConnectionSecurity* Security();
+
     AppServerDispatch& AppServer();
 
     // One late-bound call (see AppServerDispatch); by-reference arguments come back in
@@ -81,6 +91,8 @@ protected:
 
 private:
     void DoConnect();
+    void OpenClient();
+    void ApplySecurity(IConnectionSecurity& security);
     void DoDisconnect();
     QString Target() const;
     QString Describe() const;

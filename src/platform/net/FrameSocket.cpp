@@ -41,14 +41,62 @@ FrameSocket::~FrameSocket() {
 }
 
 void FrameSocket::close() {
+    m_tls.reset();
     if (m_descriptor >= 0)
         ::close(m_descriptor);
     m_descriptor = -1;
 }
 
 QString FrameSocket::errorString() const {
+    if (!m_tlsFailure.isEmpty())
+        return m_tlsFailure;
+    if (m_tls)
+        return m_tls->errorString();
     return qt_error_string(m_lastError);
 }
+
+FrameSocket::Status FrameSocket::startServerTls(const TlsIdentity& identity,
+                                                QDeadlineTimer deadline) {
+    QString failure;
+    auto channel = TlsChannel::accept(m_descriptor, identity, deadline, failure);
+    return started(std::move(channel), failure);
+}
+
+FrameSocket::Status FrameSocket::startClientTls(const QString& peerName,
+                                                const QList<QSslCertificate>& trusted,
+                                                QDeadlineTimer deadline) {
+    QString failure;
+    auto channel = TlsChannel::connect(m_descriptor, peerName, trusted, deadline, failure);
+    return started(std::move(channel), failure);
+}
+
+FrameSocket::Status FrameSocket::started(std::unique_ptr<TlsChannel> channel,
+                                         const QString& failure) {
+    if (!channel) {
+        m_tlsFailure = failure;
+        return Status::Failed;
+    }
+    m_tls = std::move(channel);
+    return Status::Ok;
+}
+
+namespace {
+
+FrameSocket::Status statusOf(TlsChannel::Result result) {
+    switch (result) {
+    case TlsChannel::Result::Ok:
+        return FrameSocket::Status::Ok;
+    case TlsChannel::Result::Closed:
+        return FrameSocket::Status::Closed;
+    case TlsChannel::Result::TimedOut:
+        return FrameSocket::Status::TimedOut;
+    case TlsChannel::Result::Failed:
+        break;
+    }
+    return FrameSocket::Status::Failed;
+}
+
+} // namespace
 
 bool FrameSocket::applyTimeout(Timeout& timeout, const QDeadlineTimer& deadline) {
     const qint64 wanted = wantedTimeout(deadline);
@@ -87,6 +135,8 @@ std::optional<FrameSocket::Status> FrameSocket::failure(int error, const QDeadli
 FrameSocket::Status FrameSocket::send(const QByteArray& frame, QDeadlineTimer deadline) {
     if (!isOpen())
         return Status::Closed;
+    if (m_tls)
+        return statusOf(m_tls->write(frame.constData(), frame.size(), deadline));
     qsizetype sent = 0;
     while (sent < frame.size()) {
         if (!applyTimeout(m_sendTimeout, deadline))
@@ -104,6 +154,8 @@ FrameSocket::Status FrameSocket::send(const QByteArray& frame, QDeadlineTimer de
 bool FrameSocket::peerHasClosed() const {
     if (!isOpen() || m_reader.hasPartialFrame())
         return false;
+    if (m_tls)
+        return m_tls->peerHasClosed();
     pollfd ready{m_descriptor, POLLIN, 0};
     if (::poll(&ready, 1, 0) != 1 || !(ready.revents & (POLLIN | POLLHUP)))
         return false;
@@ -123,24 +175,40 @@ FrameSocket::Status FrameSocket::receive(QByteArrayView& payload, QDeadlineTimer
             m_holdsPayload = true;
             return Status::Ok;
         }
-        if (!applyTimeout(m_receiveTimeout, deadline))
-            return Status::Failed;
-        char* into = m_reader.appendBuffer(kReadChunk);
-        const ssize_t n = ::recv(m_descriptor, into, kReadChunk, 0);
-        const int error = errno;
-        m_reader.commitAppend(n);
-        if (n > 0)
-            continue;
-        if (n == 0) {
-            m_reader.finish();
-            return Status::Closed;
-        }
-        if (const auto status = failure(error, deadline)) {
-            if (*status == Status::Closed)
-                m_reader.finish();
+        if (const auto status = readSome(deadline))
             return *status;
-        }
     }
+}
+
+std::optional<FrameSocket::Status> FrameSocket::readSome(const QDeadlineTimer& deadline) {
+    char* into = m_reader.appendBuffer(kReadChunk);
+    if (m_tls) {
+        qint64 received = 0;
+        const TlsChannel::Result result = m_tls->read(into, kReadChunk, received, deadline);
+        m_reader.commitAppend(received);
+        if (result == TlsChannel::Result::Ok)
+            return std::nullopt;
+        if (result == TlsChannel::Result::Closed)
+            m_reader.finish();
+        return statusOf(result);
+    }
+    if (!applyTimeout(m_receiveTimeout, deadline)) {
+        m_reader.commitAppend(0);
+        return Status::Failed;
+    }
+    const ssize_t n = ::recv(m_descriptor, into, kReadChunk, 0);
+    const int error = errno;
+    m_reader.commitAppend(n);
+    if (n > 0)
+        return std::nullopt;
+    if (n == 0) {
+        m_reader.finish();
+        return Status::Closed;
+    }
+    const auto status = failure(error, deadline);
+    if (status == Status::Closed)
+        m_reader.finish();
+    return status;
 }
 
 } // namespace ger

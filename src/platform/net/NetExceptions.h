@@ -22,6 +22,12 @@ public:
     using ETransportError::ETransportError;
 };
 
+// The server would not admit the credential (LoginRefused): another one may be tried.
+class ELoginRefused : public ETransportError {
+public:
+    using ETransportError::ETransportError;
+};
+
 class ERemoteError : public Exception {
 public:
     using Exception::Exception;

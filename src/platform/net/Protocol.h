@@ -20,6 +20,7 @@
 //   0x02 Call                                0x82 Result
 //                                            0x83 RemoteException
 //                                            0x84 Refused (the server then closes)
+//                                            0x85 LoginRefused (the server then closes)
 //
 // VALUES. A value is a tag byte followed by its body:
 //
@@ -33,11 +34,22 @@
 // Unknown tags, lengths that run past the end of the payload and trailing bytes after the
 // last expected value are errors.
 //
-// SESSION. The client's first message is OpenModule: 0x01, the protocol version byte 0x01,
-// then the module name as a string value ("Ger99500.rdmTpOperFil"; matched without regard to
-// case). The server answers ModuleOpened (0x81, its version byte 0x01), or Refused for an
-// unknown module, another version or a server that is full. A Call before the module is open,
-// a second OpenModule or a malformed message also gets Refused.
+// SESSION. The client's first message is OpenModule: 0x01, the protocol version byte 0x02,
+// then three string values: the module name ("Ger99500.rdmTpOperFil"; matched without regard
+// to case), the user and the password. The server answers ModuleOpened (0x81, its version
+// byte 0x02); LoginRefused when it checks credentials and these are wrong, or when the
+// client's address has failed too often of late (the answer to a wrong credential comes only
+// after a pause); or Refused for another version, an unknown module or a server that is full.
+// A server that checks no credentials (loopback, no password file) takes empty ones. A Call
+// before the module is open, a second OpenModule or a malformed message also gets Refused.
+//
+// Version 0x01 had no user and password. A server of version 0x02 reads only the version byte
+// of another version's OpenModule and refuses it with a message naming both versions.
+//
+// TRANSPORT. On loopback the frames travel over plain TCP. A server that listens on any other
+// address does so only with TLS: the client starts a TLS handshake as soon as the connection
+// is made, checks the server's certificate against the host name it dialled, and the frames
+// travel inside it.
 //
 // CALL. 0x02, then the call record, as the platform's late-bound (IDispatch-style) call:
 //
@@ -57,7 +69,7 @@
 // contents of the by-reference arguments, in argument order (m equals the number of 0xC8
 // kind bytes of the call). RemoteException: 0x83 and a string value, the message of the
 // exception that the method raised; the session stays open. Refused: 0x84 and a string
-// value with the reason.
+// value with the reason; LoginRefused likewise.
 //
 // EXAMPLE. GetTipoOperCli("0001", var "C1", var "", "S") is this frame (hex):
 //
@@ -80,7 +92,7 @@
 
 namespace ger::protocol {
 
-inline constexpr quint8 kVersion = 0x01;
+inline constexpr quint8 kVersion = 0x02;
 inline constexpr quint32 kDefaultMaxFrameSize = 64u * 1024u * 1024u;
 inline constexpr int kFrameHeaderSize = 4;
 inline constexpr quint32 kOpeningMaxFrameSize = 64u * 1024u;
@@ -99,6 +111,7 @@ enum class MessageType : quint8 {
     Result = 0x82,
     RemoteException = 0x83,
     Refused = 0x84,
+    LoginRefused = 0x85,
 };
 
 enum class ValueTag : quint8 {

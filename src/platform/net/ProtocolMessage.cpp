@@ -42,11 +42,13 @@ void readResult(WireReader& reader, ReplyMessage& reply) {
 
 } // namespace
 
-QByteArray ProtocolMessage::openModule(const QString& moduleName) {
+QByteArray ProtocolMessage::openModule(const QString& moduleName, const Credential& credential) {
     WireWriter writer;
     writeType(writer, MessageType::OpenModule);
     writer.writeU8(protocol::kVersion);
     WireVariant::writeString(writer, moduleName);
+    WireVariant::writeString(writer, credential.user);
+    WireVariant::writeString(writer, credential.password);
     return writer.takeFrame();
 }
 
@@ -86,6 +88,10 @@ QByteArray ProtocolMessage::refused(const QString& reason) {
     return textMessage(MessageType::Refused, reason);
 }
 
+QByteArray ProtocolMessage::loginRefused(const QString& reason) {
+    return textMessage(MessageType::LoginRefused, reason);
+}
+
 RequestMessage ProtocolMessage::readRequest(QByteArrayView payload) {
     WireReader reader(payload);
     RequestMessage request;
@@ -93,7 +99,13 @@ RequestMessage ProtocolMessage::readRequest(QByteArrayView payload) {
     switch (request.type) {
     case MessageType::OpenModule:
         request.version = reader.readU8("a versão do protocolo");
+        // Another version's opening may be laid out otherwise: the version alone is enough
+        // to refuse it with a message its client understands.
+        if (request.version != protocol::kVersion)
+            return request;
         request.moduleName = WireVariant::readString(reader, "o nome do módulo");
+        request.credential.user = WireVariant::readString(reader, "o usuário");
+        request.credential.password = WireVariant::readString(reader, "a senha");
         break;
     case MessageType::Call:
         request.call = CallRecord::read(reader);
@@ -118,6 +130,7 @@ ReplyMessage ProtocolMessage::readReply(QByteArrayView payload) {
         break;
     case MessageType::RemoteException:
     case MessageType::Refused:
+    case MessageType::LoginRefused:
         reply.message = WireVariant::readString(reader, "a mensagem");
         break;
     default:

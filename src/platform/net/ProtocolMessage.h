@@ -4,6 +4,7 @@
 // truncated body or trailing bytes raise EProtocolError.
 
 #include "platform/net/CallRecord.h"
+#include "platform/net/Credential.h"
 #include "platform/net/Protocol.h"
 
 #include <QByteArray>
@@ -15,9 +16,10 @@ namespace ger {
 // What a client sends.
 struct RequestMessage {
     protocol::MessageType type = protocol::MessageType::OpenModule;
-    quint8 version = 0; // OpenModule
-    QString moduleName; // OpenModule
-    CallRecord call;    // Call
+    quint8 version = 0;    // OpenModule
+    QString moduleName;    // OpenModule, when the version is ours
+    Credential credential; // OpenModule, when the version is ours
+    CallRecord call;       // Call
 };
 
 // What a server answers.
@@ -26,12 +28,12 @@ struct ReplyMessage {
     quint8 version = 0;      // ModuleOpened
     QVariant result;         // Result
     QStringList byReference; // Result: final values of the by-reference arguments, in order
-    QString message;         // RemoteException, Refused
+    QString message;         // RemoteException, Refused, LoginRefused
 };
 
 class ProtocolMessage {
 public:
-    static QByteArray openModule(const QString& moduleName);
+    static QByteArray openModule(const QString& moduleName, const Credential& credential = {});
     static QByteArray call(const CallRecord& call,
                            quint32 maxFrameSize = protocol::kDefaultMaxFrameSize);
 
@@ -40,6 +42,7 @@ public:
                              quint32 maxFrameSize = protocol::kDefaultMaxFrameSize);
     static QByteArray remoteException(const QString& message);
     static QByteArray refused(const QString& reason);
+    static QByteArray loginRefused(const QString& reason);
 
     static RequestMessage readRequest(QByteArrayView payload);
     static ReplyMessage readReply(QByteArrayView payload);

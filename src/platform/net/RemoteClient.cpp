@@ -57,7 +57,20 @@ void RemoteClient::open(const QString& host, quint16 port, const QString& module
     if (descriptor < 0)
         failOpen(failure);
     m_io = std::make_unique<FrameSocket>(descriptor, m_options.maxFrameSize);
+    if (m_options.tls)
+        startTls();
     openModule();
+}
+
+void RemoteClient::startTls() {
+    QList<QSslCertificate> trusted;
+    if (!m_options.caFile.isEmpty()) {
+        trusted = QSslCertificate::fromPath(m_options.caFile);
+        if (trusted.isEmpty())
+            failOpen(QStringLiteral("nenhum certificado PEM em %1").arg(m_options.caFile));
+    }
+    if (m_io->startClientTls(m_host, trusted, deadlineIn(m_options.connectTimeoutMs)) != Status::Ok)
+        failOpen(m_io->errorString());
 }
 
 // Sends a frame and waits for the reply's payload (valid until the next exchange); raises
@@ -87,11 +100,17 @@ void RemoteClient::openModule() {
     ReplyMessage reply;
     try {
         const QByteArrayView payload =
-            exchange(ProtocolMessage::openModule(m_moduleName), m_options.connectTimeoutMs,
-                     QStringLiteral("a abertura do módulo"));
+            exchange(ProtocolMessage::openModule(m_moduleName, m_credential),
+                     m_options.connectTimeoutMs, QStringLiteral("a abertura do módulo"));
         reply = ProtocolMessage::readReply(payload);
     } catch (const ETransportError& error) {
         failOpen(error.Message());
+    }
+    if (reply.type == MessageType::LoginRefused) {
+        close();
+        throw ELoginRefused(
+            QStringLiteral("O servidor de aplicação em %1, porta %2, recusou o acesso: %3")
+                .arg(m_host, QString::number(m_port), reply.message));
     }
     if (reply.type == MessageType::Refused)
         failOpen(

@@ -41,6 +41,29 @@ void wake(qintptr descriptor) {
     ::shutdown(static_cast<int>(descriptor), SHUT_RDWR);
 }
 
+QHostAddress peerAddress(int descriptor) {
+    sockaddr_storage storage{};
+    socklen_t length = sizeof storage;
+    if (::getpeername(descriptor, reinterpret_cast<sockaddr*>(&storage), &length) != 0)
+        return {};
+    return QHostAddress(reinterpret_cast<const sockaddr*>(&storage));
+}
+
+// Why the server may not listen on `address` with `options`, or nothing.
+QString exposureRefusal(const QHostAddress& address, const RemoteServer::Options& options) {
+    if (address.isLoopback())
+        return {};
+    if (!options.tls)
+        return QStringLiteral("%1 não é um endereço de loopback: fora dele o servidor de "
+                              "aplicação só escuta com TLS (certificado e chave)")
+            .arg(address.toString());
+    if (!options.login || !options.login->checksCredentials())
+        return QStringLiteral("%1 não é um endereço de loopback: fora dele o servidor de "
+                              "aplicação só escuta com um arquivo de usuários")
+            .arg(address.toString());
+    return {};
+}
+
 struct ListenResult {
     bool ok = false;
     QString error;
@@ -67,6 +90,8 @@ struct RemoteServer::State {
     void accept(qintptr descriptor);
     void serve(Connection& connection);
     void serveFrames(FrameSocket& io);
+    // The TLS handshake, when the server has TLS; false when it failed.
+    bool startTls(FrameSocket& io) const;
     // The opening timeout until the session has its module, then the idle timeout.
     QDeadlineTimer receiveDeadline(const ServerSession& session) const;
     void reapFinished();
@@ -137,7 +162,8 @@ void RemoteServer::State::refuse(qintptr descriptor, const QString& reason) cons
 void RemoteServer::State::serve(Connection& connection) {
     FrameSocket io(static_cast<int>(connection.descriptor),
                    std::min(options.maxFrameSize, protocol::kOpeningMaxFrameSize));
-    serveFrames(io);
+    if (startTls(io))
+        serveFrames(io);
     {
         // Once marked, stop() no longer touches the descriptor, which may then be reused.
         std::lock_guard lock(mutex);
@@ -147,8 +173,15 @@ void RemoteServer::State::serve(Connection& connection) {
     connection.finished = true;
 }
 
+bool RemoteServer::State::startTls(FrameSocket& io) const {
+    return !options.tls ||
+           io.startServerTls(*options.tls, QDeadlineTimer(options.openingTimeoutMs)) ==
+               FrameSocket::Status::Ok;
+}
+
 void RemoteServer::State::serveFrames(FrameSocket& io) {
-    ServerSession session(modules, options.maxFrameSize);
+    ServerSession session(modules, options.maxFrameSize, options.login.get(),
+                          peerAddress(io.descriptor()));
     try {
         QByteArrayView payload;
         while (!stopping) {
@@ -229,6 +262,8 @@ RemoteServer::~RemoteServer() {
 }
 
 void RemoteServer::listen(const QHostAddress& address, quint16 port) {
+    if (const QString refusal = exposureRefusal(address, m_state->options); !refusal.isEmpty())
+        throw ETransportError(refusal);
     if (m_state->acceptor.joinable())
         throw ETransportError(QStringLiteral("Servidor de aplicação já está escutando na porta %1")
                                   .arg(serverPort()));

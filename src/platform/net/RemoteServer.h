@@ -10,7 +10,8 @@
 //   ...
 //   server.close();                   // or let the destructor do it
 //
-// Threads: one acceptor thread, and one worker thread per client connection that reads the
+// Threads: one acceptor thread, and one thread per client connection that makes the TLS
+// handshake (when the server has TLS), checks the opening's credential, reads the
 // connection's frames, runs its calls on the connection's own module instance and writes the
 // replies, with no other thread in the way; a slow call holds up only its own client. No Qt
 // event loop is needed (the threads block on their sockets), so the server runs in a plain
@@ -20,8 +21,10 @@
 // the connection end), then waits for the workers: a method already running finishes first,
 // and its reply is dropped.
 
+#include "platform/net/LoginGate.h"
 #include "platform/net/Protocol.h"
 #include "platform/net/RemoteModuleRegistry.h"
+#include "platform/net/TlsIdentity.h"
 
 #include <QHostAddress>
 #include <memory>
@@ -40,6 +43,11 @@ public:
         // An open session that sends nothing for this long is closed (its client opens a new
         // one at its next call); -1 keeps it for ever.
         qint64 idleTimeoutMs = 30 * 60 * 1000;
+        // Who may open a session; none (or a gate without a password file) admits all.
+        std::shared_ptr<LoginGate> login;
+        // When set, every connection is TLS with this identity, its handshake within the
+        // opening timeout.
+        std::shared_ptr<const TlsIdentity> tls;
     };
 
     explicit RemoteServer(RemoteModuleRegistry modules);
@@ -50,7 +58,10 @@ public:
     RemoteServer& operator=(const RemoteServer&) = delete;
 
     // Port 0 picks a free port (serverPort() tells which). Raises ETransportError when the
-    // address cannot be bound or the server is already listening.
+    // address cannot be bound or the server is already listening. An address other than
+    // loopback is refused (ETransportError, before anything is bound) unless the options have
+    // TLS and a login gate that checks credentials: there, anyone on the network could
+    // connect.
     void listen(const QHostAddress& address = QHostAddress::LocalHost, quint16 port = 0);
     bool isListening() const;
     quint16 serverPort() const;

@@ -1,5 +1,6 @@
 #include "platform/net/ServerSession.h"
 
+#include "platform/net/LoginGate.h"
 #include "platform/net/NetExceptions.h"
 #include "platform/net/ProtocolMessage.h"
 #include "platform/net/RemoteModuleRegistry.h"
@@ -40,6 +41,13 @@ ServerSession::ServerSession(const RemoteModuleRegistry& registry, quint32 maxFr
     : m_registry(registry)
     , m_maxFrameSize(maxFrameSize) {}
 
+ServerSession::ServerSession(const RemoteModuleRegistry& registry, quint32 maxFrameSize,
+                             LoginGate* gate, QHostAddress peer)
+    : m_registry(registry)
+    , m_maxFrameSize(maxFrameSize)
+    , m_gate(gate)
+    , m_peer(std::move(peer)) {}
+
 ServerSession::~ServerSession() = default;
 
 QByteArray ServerSession::handle(QByteArrayView payload) {
@@ -62,9 +70,19 @@ QByteArray ServerSession::open(const RequestMessage& request) {
     if (m_module)
         return refuse(QStringLiteral("Módulo remoto %1 já aberto nesta conexão").arg(m_moduleName));
     if (request.version != protocol::kVersion)
-        return refuse(QStringLiteral("Versão %1 do protocolo não suportada (o servidor usa a %2)")
-                          .arg(request.version)
-                          .arg(protocol::kVersion));
+        return refuse(
+            QStringLiteral(
+                "Versão %1 do protocolo não suportada (o servidor usa a %2); atualize o cliente")
+                .arg(request.version)
+                .arg(protocol::kVersion));
+    // Checked before the module's name, which tells nothing to whom is not admitted.
+    if (m_gate) {
+        const QString refusal = m_gate->admit(m_peer, request.credential);
+        if (!refusal.isEmpty()) {
+            m_closing = true;
+            return ProtocolMessage::loginRefused(refusal);
+        }
+    }
     if (!m_registry.contains(request.moduleName))
         return refuse(QStringLiteral("Módulo remoto %1 não existe neste servidor de aplicação")
                           .arg(request.moduleName));

@@ -8,16 +8,19 @@
 //   session.handle(Call GetTpOperFil("0001"))            -> Result (or RemoteException)
 //   session.handle(bytes that are no message)            -> Refused; isClosing() is now true
 //
-// After a Refused reply the connection must be closed: the client was told why.
+// After a Refused or LoginRefused reply the connection must be closed: the client was told
+// why.
 
 #include "platform/net/IRemoteDataModule.h"
 #include "platform/net/Protocol.h"
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <memory>
 
 namespace ger {
 
+class LoginGate;
 class RemoteModuleRegistry;
 struct CallRecord;
 struct RequestMessage;
@@ -26,6 +29,9 @@ class ServerSession {
 public:
     explicit ServerSession(const RemoteModuleRegistry& registry,
                            quint32 maxFrameSize = protocol::kDefaultMaxFrameSize);
+    // `gate` checks the credential of the opening, from `peer`; none admits every one.
+    ServerSession(const RemoteModuleRegistry& registry, quint32 maxFrameSize, LoginGate* gate,
+                  QHostAddress peer);
     ~ServerSession();
 
     ServerSession(const ServerSession&) = delete;
@@ -45,6 +51,8 @@ private:
 
     const RemoteModuleRegistry& m_registry;
     quint32 m_maxFrameSize;
+    LoginGate* m_gate = nullptr;
+    QHostAddress m_peer;
     std::unique_ptr<IRemoteDataModule> m_module;
     QString m_moduleName;
     bool m_closing = false;

@@ -185,13 +185,19 @@ TEST(CallRecordTest, CallOverTheFrameLimitIsRefused) {
 }
 
 TEST(ProtocolMessageTest, SessionMessagesReadBack) {
-    const RequestMessage open = ProtocolMessage::readRequest(
-        payloadOf(ProtocolMessage::openModule("Ger99500.rdmTpOperFil")));
+    const RequestMessage open = ProtocolMessage::readRequest(payloadOf(
+        ProtocolMessage::openModule("Ger99500.rdmTpOperFil", {"maria", "senha é secreta"})));
     EXPECT_EQ(open.type, MessageType::OpenModule);
     EXPECT_EQ(open.version, protocol::kVersion);
     EXPECT_EQ(open.moduleName, "Ger99500.rdmTpOperFil");
+    EXPECT_EQ(open.credential.user, "maria");
+    EXPECT_EQ(open.credential.password, "senha é secreta");
 
-    EXPECT_EQ(ProtocolMessage::moduleOpened().toHex(' '), "00 00 00 02 81 01");
+    EXPECT_EQ(ProtocolMessage::moduleOpened().toHex(' '), "00 00 00 02 81 02");
+    const ReplyMessage login =
+        ProtocolMessage::readReply(payloadOf(ProtocolMessage::loginRefused("Usuário")));
+    EXPECT_EQ(login.type, MessageType::LoginRefused);
+    EXPECT_EQ(login.message, "Usuário");
     const ReplyMessage error =
         ProtocolMessage::readReply(payloadOf(ProtocolMessage::remoteException("Falhou")));
     EXPECT_EQ(error.type, MessageType::RemoteException);

@@ -2,6 +2,8 @@
 
 #include "EchoModule.h"
 #include "platform/net/ProtocolMessage.h"
+#include "platform/net/WireVariant.h"
+#include "platform/net/WireWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -57,12 +59,19 @@ TEST_F(ServerSessionTest, SecondOpenIsRefused) {
     EXPECT_TRUE(session.isClosing());
 }
 
-TEST_F(ServerSessionTest, OtherProtocolVersionIsRefused) {
-    QByteArray payload = ProtocolMessage::openModule(kEchoModuleName).mid(4);
-    payload[1] = 2;
-    const ReplyMessage reply = ProtocolMessage::readReply(session.handle(payload).mid(4));
+// A client of the first version sends no credential: its opening is refused by version, not
+// as a truncated message.
+TEST_F(ServerSessionTest, AClientOfTheFirstVersionIsToldBothVersions) {
+    WireWriter writer;
+    writer.writeU8(0x01);
+    writer.writeU8(0x01);
+    WireVariant::writeString(writer, kEchoModuleName);
+    const ReplyMessage reply =
+        ProtocolMessage::readReply(session.handle(writer.takeFrame().mid(4)).mid(4));
     EXPECT_EQ(reply.type, MessageType::Refused);
-    EXPECT_TRUE(reply.message.contains("2"));
+    EXPECT_EQ(reply.message,
+              "Versão 1 do protocolo não suportada (o servidor usa a 2); atualize o cliente");
+    EXPECT_TRUE(session.isClosing());
 }
 
 TEST_F(ServerSessionTest, MalformedRequestIsRefusedAndEndsTheSession) {
