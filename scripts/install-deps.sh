@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     libsqlite3-dev sqlite3
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format fonts-dejavu-core fonts-liberation2
+    clang-format clang libclang-rt-14-dev fonts-dejavu-core fonts-liberation2
     xvfb xdotool imagemagick
 )
 
