@@ -55,6 +55,8 @@ std::unique_ptr<RemoteServer> AppServer::Start(const Config& config) {
     RemoteServer::Options options;
     options.maxConnections = config.maxSessions;
     options.idleTimeoutMs = qint64(config.idleTimeoutSeconds) * 1000;
+    options.login = config.login;
+    options.tls = config.tls;
     auto server = std::make_unique<RemoteServer>(
         Modules(config.databasePath, config.workers, config.callLog), options);
     server->listen(config.address, config.port);

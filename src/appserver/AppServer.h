@@ -46,6 +46,10 @@ public:
         int idleTimeoutSeconds = DefaultIdleTimeoutSeconds;
         // When set, called with one line per remote call (LoggedModule), from worker threads.
         std::function<void(const QString& line)> callLog;
+        // Who may open a session (none: everyone, loopback only) and the TLS identity (none:
+        // plain TCP, loopback only).
+        std::shared_ptr<LoginGate> login;
+        std::shared_ptr<const TlsIdentity> tls;
     };
 
     // The modules the server offers: Ger99500.rdmTpOperFil on `databasePath`, its calls run

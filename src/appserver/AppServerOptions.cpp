@@ -27,6 +27,10 @@ void AddOptions(QCommandLineParser& parser) {
         {"workers", "Chamadas atendidas ao mesmo tempo (32).", "N"},
         {"idle-timeout", "Segundos sem chamadas após os quais uma sessão é encerrada (1800).",
          "SECONDS"},
+        {"users", "Admite só os usuários deste arquivo de senhas.", "FILE"},
+        {"add-user", "Inclui o usuário no arquivo --users (ou troca a senha) e termina.", "NAME"},
+        {"tls-cert", "Certificado TLS (PEM) do servidor.", "FILE"},
+        {"tls-key", "Chave privada TLS (PEM) do certificado.", "FILE"},
         {"init-demo", "Cria o banco de demonstração em PATH e termina.", "PATH"},
         {"demo-clients",
          QStringLiteral("Clientes do banco de demonstração (%1).").arg(DemoDatabase::kSeedClients),
@@ -35,6 +39,19 @@ void AddOptions(QCommandLineParser& parser) {
         {"verbose", "Uma linha por chamada em stderr."},
         {{"h", "help"}, "Mostra esta ajuda."},
     });
+}
+
+void ParseSecurity(const QCommandLineParser& parser, AppServerOptions& options) {
+    options.usersPath = parser.value("users");
+    options.addUser = parser.value("add-user");
+    options.tlsCertificatePath = parser.value("tls-cert");
+    options.tlsKeyPath = parser.value("tls-key");
+    if (parser.isSet("users") && options.usersPath.isEmpty())
+        throw EUsage(QStringLiteral("--users: informe o caminho do arquivo de usuários"));
+    if (parser.isSet("add-user") && (options.addUser.isEmpty() || options.usersPath.isEmpty()))
+        throw EUsage(QStringLiteral("--add-user: informe o usuário e o arquivo --users"));
+    if (options.tlsCertificatePath.isEmpty() != options.tlsKeyPath.isEmpty())
+        throw EUsage(QStringLiteral("--tls-cert e --tls-key: informe os dois"));
 }
 
 } // namespace
@@ -66,6 +83,7 @@ AppServerOptions AppServerOptions::Parse(const QStringList& arguments) {
         throw EUsage(QStringLiteral("--database: informe o caminho do banco"));
     if (parser.isSet("init-demo") && options.initDemoPath.isEmpty())
         throw EUsage(QStringLiteral("--init-demo: informe o caminho do banco"));
+    ParseSecurity(parser, options);
     if (parser.isSet("demo-clients")) {
         if (!parser.isSet("init-demo"))
             throw EUsage(QStringLiteral("--demo-clients: só vale com --init-demo"));
@@ -78,8 +96,10 @@ AppServerOptions AppServerOptions::Parse(const QStringList& arguments) {
 QString AppServerOptions::Usage() {
     return QStringLiteral(
                "uso: ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]\n"
-               "                   [--idle-timeout SECONDS] [--print-port] [--verbose]\n"
+               "                   [--idle-timeout SECONDS] [--users FILE]\n"
+               "                   [--tls-cert FILE --tls-key FILE] [--print-port] [--verbose]\n"
                "     ger-appserver --init-demo PATH [--demo-clients N]\n"
+               "     ger-appserver --users FILE --add-user NAME\n"
                "\n"
                "Serve o módulo remoto Ger99500.rdmTpOperFil.\n"
                "  --database PATH   banco da empresa (padrão: %1,\n"
@@ -90,6 +110,13 @@ QString AppServerOptions::Usage() {
                "  --idle-timeout SECONDS\n"
                "                    encerra a sessão que fica esse tempo sem chamadas (padrão\n"
                "                    %6); o cliente abre outra na chamada seguinte\n"
+               "  --users FILE      admite só os usuários deste arquivo de senhas\n"
+               "  --add-user NAME   inclui NAME no arquivo --users, ou troca sua senha (lida do\n"
+               "                    terminal, sem eco, ou da primeira linha da entrada), e "
+               "termina\n"
+               "  --tls-cert FILE   certificado TLS (PEM) do servidor, com --tls-key FILE, a "
+               "chave;\n"
+               "                    fora do loopback o servidor só escuta com TLS e --users\n"
                "  --init-demo PATH  cria o banco de demonstração em PATH e termina\n"
                "  --demo-clients N  com --init-demo: o número de clientes do banco, de %4 (os\n"
                "                    da demonstração, o padrão) a %5; os além deles são gerados\n"

@@ -2,8 +2,10 @@
 // The command line of ger-appserver:
 //
 //   ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]
-//                 [--idle-timeout SECONDS] [--print-port] [--verbose]
+//                 [--idle-timeout SECONDS] [--users FILE] [--tls-cert FILE --tls-key FILE]
+//                 [--print-port] [--verbose]
 //   ger-appserver --init-demo PATH [--demo-clients N]
+//   ger-appserver --users FILE --add-user NAME
 //
 //   --database PATH    the company database; default DefaultDatabasePath(), created with the
 //                      demo seed on first use
@@ -13,6 +15,12 @@
 //                      no call takes none of them
 //   --idle-timeout S   an open session that sends nothing for S seconds is closed, 1 to
 //                      86400 (default 1800); its client opens a new one at its next call
+//   --users FILE       admit only the users of this password file (PasswordFile)
+//   --add-user NAME    add NAME to the --users file, or give it a new password (read from the
+//                      terminal without echo, twice, or as the first line of standard input),
+//                      and exit; the file is created when missing, mode 600
+//   --tls-cert FILE    with --tls-key: serve TLS with this PEM certificate (chain) and key.
+//   --tls-key FILE     An address other than loopback needs both and --users.
 //   --init-demo PATH   create the demo database at PATH and exit; an existing file is refused
 //   --demo-clients N   with --init-demo: the clients it holds, the seed's 56 to 1000000 (the
 //                      seed's own by default; those beyond them generated)
@@ -43,6 +51,10 @@ public:
     quint16 port = AppServer::DefaultPort;
     int workers = AppServer::DefaultWorkers;
     int idleTimeoutSeconds = AppServer::DefaultIdleTimeoutSeconds;
+    QString usersPath; // empty: no credential checked
+    QString addUser;   // not empty: add this user to usersPath and exit
+    QString tlsCertificatePath;
+    QString tlsKeyPath;
     QString initDemoPath; // not empty: create the demo database and exit
     int demoClients = DemoDatabase::kSeedClients;
     bool printPort = false;

@@ -107,6 +107,10 @@ HostSettings HostSettings::FromFile(const QString& path) {
     reader.text("AppServer/WebURL", settings.serverHost);
     reader.port("AppServer/WebPort", settings.serverPort);
     reader.seconds("AppServer/WebTimeout", settings.callTimeoutSeconds);
+    reader.text("AppServer/User", settings.serverUser);
+    reader.text("AppServer/Password", settings.serverPassword);
+    reader.flag("AppServer/Tls", settings.serverTls);
+    reader.text("AppServer/CaFile", settings.serverCaFile);
     reader.text("Database/Path", settings.databasePath);
     reader.dialect("Database/Dialect", settings.dialect);
     if (settings.singleBranch && settings.branchCode.isEmpty())

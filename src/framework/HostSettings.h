@@ -16,6 +16,11 @@
 //   WebURL=127.0.0.1        ; host of the application server (default 127.0.0.1)
 //   WebPort=211             ; its port, 1 to 65535 (default 211, the socket server's own)
 //   WebTimeout=30           ; seconds a call may wait for the server's answer, 1 to 3600
+//   User=maria              ; who the host says it is to a server that asks (default none:
+//   Password=...            ;   the desktop asks once, when the server refuses)
+//   Tls=false               ; true: TLS to the server (needed beyond loopback)
+//   CaFile=/etc/ger/ca.crt  ; with Tls: the authority of the server's certificate (PEM);
+//                           ;   default the system's
 //   [Database]
 //   Path=/var/lib/ger/empresa.db   ; the company database (SQLite)
 //   Dialect=Oracle          ; Oracle, MSSQL or InterBase: which SQL text the queries run
@@ -39,6 +44,10 @@ struct HostSettings {
     QString serverHost = QStringLiteral("127.0.0.1");
     int serverPort = 211;
     int callTimeoutSeconds = 30; // WebTimeout
+    QString serverUser;
+    QString serverPassword;
+    bool serverTls = false;
+    QString serverCaFile;
     QString databasePath;
     SqlDialect dialect = SqlDialect::Oracle;
 

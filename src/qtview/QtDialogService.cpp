@@ -2,6 +2,7 @@
 
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
+#include "qtview/QtActiveWindow.h"
 #include "qtview/QtFormView.h"
 #include "qtview/QtLookupDialog.h"
 #include "qtview/QtModalDialog.h"
@@ -22,7 +23,7 @@ namespace {
 class ActivationReturn {
 public:
     ActivationReturn()
-        : m_window(QApplication::activeWindow()) {}
+        : m_window(ActiveOrMainWindow()) {}
     ~ActivationReturn() {
         if (m_window && m_window->isVisible() && !m_window->isActiveWindow())
             m_window->activateWindow();
@@ -151,8 +152,7 @@ TModalResult QtDialogService::MessageDlg(const QString& text, TMsgDlgType type,
     QList<TMsgDlgBtn> list = ButtonsOf(buttons);
     if (list.isEmpty())
         list.append(mbOK);
-    QMessageBox box(iconOf(type), TitleOf(type), text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(iconOf(type), TitleOf(type), text, QMessageBox::NoButton, ActiveOrMainWindow());
     QHash<QAbstractButton*, TMsgDlgBtn> byWidget;
     for (TMsgDlgBtn button : list)
         byWidget.insert(box.addButton(ButtonText(button), roleOf(button)), button);

@@ -22,9 +22,10 @@ public:
     virtual ~IConnectionSecurity() = default;
 
     virtual ConnectionSecurity For(const QString& host, quint16 port) = 0;
-    // The server at `host` refused the credential, saying `reason`: another one to try, or
+    // The server at `host` refused `refused`, saying `reason`: another credential to try, or
     // none to give up. User-interface thread.
     virtual std::optional<Credential> AskAgain(const QString& host, quint16 port,
+                                               const Credential& refused,
                                                const QString& reason) = 0;
     // The server admitted `credential`: later connections may use it.
     virtual void Admitted(const QString& host, quint16 port, const Credential& credential) = 0;

@@ -126,7 +126,8 @@ void TSocketConnection::OpenClient() {
         } catch (const ELoginRefused& refused) {
             if (!security || attempt == kLoginAttempts)
                 throw;
-            const auto another = security->AskAgain(Target(), port, refused.Message());
+            const auto another =
+                security->AskAgain(Target(), port, m_client.credential(), refused.Message());
             if (!another)
                 throw;
             m_client.setCredential(*another);

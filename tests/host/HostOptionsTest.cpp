@@ -42,6 +42,10 @@ const QByteArray kFullFile = "[Host]\n"
                              "WebURL=10.0.0.5\n"
                              "WebPort=7300\n"
                              "WebTimeout=45\n"
+                             "User=maria\n"
+                             "Password=seg=redo\n"
+                             "Tls=true\n"
+                             "CaFile=certs/ca.crt\n"
                              "[Database]\n"
                              "Path=empresa.sqlite\n"
                              "Dialect=MSSQL\n"
@@ -68,6 +72,10 @@ TEST_F(HostOptionsTest, TheFileReplacesDefaultsAndItsRelativePathsStartAtTheFile
     EXPECT_EQ(options.settings.serverHost, "10.0.0.5");
     EXPECT_EQ(options.settings.serverPort, 7300);
     EXPECT_EQ(options.settings.callTimeoutSeconds, 45);
+    EXPECT_EQ(options.settings.serverUser, "maria");
+    EXPECT_EQ(options.settings.serverPassword, "seg=redo");
+    EXPECT_TRUE(options.settings.serverTls);
+    EXPECT_EQ(options.settings.serverCaFile, dir.filePath("certs/ca.crt"));
     EXPECT_EQ(options.settings.dialect, SqlDialect::MSSQL);
     EXPECT_EQ(options.settings.databasePath, dir.filePath("empresa.sqlite"));
     EXPECT_EQ(options.modulePath, dir.filePath("modules/libPkg_ger99500.so"));
@@ -77,8 +85,11 @@ TEST_F(HostOptionsTest, OptionsOverrideTheFileOneByOne) {
     const HostOptions options =
         parse({"--settings", settingsFile(kFullFile), "--ModuFili", "false", "--WebPort", "7400",
                "--dialect", "InterBase", "--database", "/tmp/outra.sqlite", "--FiliProc", "0002",
-               "--WebTimeout", "5"});
+               "--WebTimeout", "5", "--WebUser", "jose", "--WebTls", "false"});
     EXPECT_FALSE(options.settings.singleBranch);
+    EXPECT_EQ(options.settings.serverUser, "jose");
+    EXPECT_EQ(options.settings.serverPassword, "seg=redo");
+    EXPECT_FALSE(options.settings.serverTls);
     EXPECT_EQ(options.settings.serverPort, 7400);
     EXPECT_EQ(options.settings.callTimeoutSeconds, 5);
     EXPECT_EQ(options.settings.dialect, SqlDialect::InterBase);

@@ -49,8 +49,18 @@ void LoopbackAppServer::Start() {
     config.databasePath = DatabasePath();
     // Called from the server's worker threads, after the call ran and before its reply goes.
     config.callLog = [this](const QString& line) { Record(line); };
+    config.login = m_login;
     m_server = AppServer::Start(config);
     UpdatePort();
+}
+
+void LoopbackAppServer::RequireLogin(const QString& user, const QString& password) {
+    auto users = std::make_shared<PasswordFile>();
+    users->setPassword(user, password, PasswordHash::kMinIterations);
+    m_login = std::make_shared<LoginGate>(
+        std::move(users), LoginGate::Options{.failurePauseMs = 10, .maxFailures = 100});
+    Stop();
+    Start();
 }
 
 void LoopbackAppServer::Stop() {

@@ -34,6 +34,7 @@
 namespace ger {
 
 class DatabaseConnection;
+class LoginGate;
 class RemoteServer;
 class TdtmDBGeral;
 struct HostSettings;
@@ -54,6 +55,8 @@ public:
 
     void Start();
     void Stop();
+    // From now on (the server is restarted) only `user` with `password` may open a session.
+    void RequireLogin(const QString& user, const QString& password);
 
     // ModuFili, FiliProc and NomeFiliProc of the host settings.
     void SetBranchSettings(bool singleBranch, const QString& branchCode, const QString& branchName);
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<HostSettings> m_previousSettings;
     QTemporaryDir m_directory;
     std::unique_ptr<RemoteServer> m_server;
+    std::shared_ptr<LoginGate> m_login;
     std::unique_ptr<TdtmDBGeral> m_dataModule;
     mutable QMutex m_callsMutex;
     QStringList m_calls;

@@ -2,6 +2,7 @@
 // database, listening on a port the system chooses, and ger-call against it. Every wait is
 // bounded; nothing here measures time.
 
+#include "ProgramRun.h"
 #include "appserver/database/DemoDatabase.h"
 #include "platform/db/DataPacket.h"
 #include "platform/sql/DatabaseConnection.h"
@@ -16,28 +17,11 @@
 #include <memory>
 
 using namespace ger;
+using namespace ger::test;
 
 namespace {
 
-constexpr int kWaitMs = 30'000;
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ProgramRun
-RunProgram(const char* program, const QStringList& arguments,
-           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QString::fromUtf8(program), arguments);
-    EXPECT_TRUE(process.waitForFinished(kWaitMs)) << program;
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+constexpr int kWaitMs = kProgramWaitMs;
 
 ProgramRun Call(quint16 port, const QStringList& arguments) {
     return RunProgram(GER_CALL_EXE, QStringList{"--port", QString::number(port)} + arguments);
@@ -204,7 +188,9 @@ TEST_F(ProgramsTest, VerboseServerLogsEachCallAndStopsCleanlyOnSigterm) {
     EXPECT_TRUE(log.contains("GetDadosEmissaoNF(\"0099\") -> falha 2: ")) << log.toStdString();
 }
 
-TEST_F(ProgramsTest, InitDemoRefusesAnExistingFile) {
+TEST_F(ProgramsTest, InitDemoMakesAFileForItsOwnerOnlyAndRefusesAnExistingOne) {
+    EXPECT_EQ(QFile::permissions(databasePath()) & ~(QFile::ReadUser | QFile::WriteUser),
+              QFile::ReadOwner | QFile::WriteOwner);
     const QString before = scalar("SELECT COUNT(*) FROM TIPOOPERFILIAL");
     const ProgramRun again = RunProgram(GER_APPSERVER_EXE, {"--init-demo", databasePath()});
     EXPECT_EQ(again.exitCode, 1);

@@ -1,9 +1,11 @@
 // ger-appserver: serves Ger99500.rdmTpOperFil on a company database until SIGINT or SIGTERM.
-// Exit codes: 0 after a clean shutdown (or --help, --init-demo done), 1 when the server cannot
-// start or the demo database cannot be created, 2 for a wrong command line.
+// Exit codes: 0 after a clean shutdown (or --help, --init-demo or --add-user done), 1 when the
+// server cannot start, the demo database cannot be created or the user cannot be added, 2 for a
+// wrong command line.
 
 #include "appserver/AppServer.h"
 #include "appserver/AppServerOptions.h"
+#include "appserver/UserAdmin.h"
 #include "appserver/database/DemoDatabase.h"
 #include "platform/core/Exception.h"
 
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <mutex>
 #include <pthread.h>
+#include <sys/stat.h>
 
 using namespace ger;
 
@@ -51,8 +54,30 @@ void LogLine(const QString& line) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
 }
 
+// The password file and the TLS identity, as the options name them.
+void ApplySecurity(const AppServerOptions& options, AppServer::Config& config) {
+    if (!options.usersPath.isEmpty()) {
+        auto users = std::make_shared<PasswordFile>(PasswordFile::load(options.usersPath));
+        PrintError(QStringLiteral("%1 usuários admitidos, de %2")
+                       .arg(users->size())
+                       .arg(options.usersPath));
+        config.login = std::make_shared<LoginGate>(std::move(users));
+    }
+    if (!options.tlsCertificatePath.isEmpty())
+        config.tls = std::make_shared<TlsIdentity>(
+            TlsIdentity::load(options.tlsCertificatePath, options.tlsKeyPath));
+}
+
+int AddUser(const AppServerOptions& options) {
+    const QString password = UserAdmin::ReadPassword(options.addUser, stdin, stderr);
+    UserAdmin::SetPassword(options.usersPath, options.addUser, password);
+    PrintError(QStringLiteral("usuário %1 gravado em %2").arg(options.addUser, options.usersPath));
+    return 0;
+}
+
 int Serve(const AppServerOptions& options, const sigset_t& shutdownSignals) {
     AppServer::Config config;
+    ApplySecurity(options, config);
     config.databasePath = DatabaseToServe(options);
     config.address = options.address;
     config.port = options.port;
@@ -67,8 +92,10 @@ int Serve(const AppServerOptions& options, const sigset_t& shutdownSignals) {
         std::printf("listening on %s\n", qUtf8Printable(where));
         std::fflush(stdout);
     }
-    PrintError(QStringLiteral("servindo %1 em %2 (banco %3)")
-                   .arg(QStringLiteral("Ger99500.rdmTpOperFil"), where, config.databasePath));
+    PrintError(QStringLiteral("servindo %1 em %2 (banco %3%4%5)")
+                   .arg(QStringLiteral("Ger99500.rdmTpOperFil"), where, config.databasePath,
+                        config.tls ? QStringLiteral(", TLS") : QString(),
+                        config.login ? QStringLiteral(", com senha") : QString()));
     int received = 0;
     sigwait(&shutdownSignals, &received);
     server->close();
@@ -79,6 +106,9 @@ int Serve(const AppServerOptions& options, const sigset_t& shutdownSignals) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Whatever the server creates (the demo database, its journals, a password file) is its
+    // owner's alone.
+    ::umask(077);
     const sigset_t shutdownSignals = ShutdownSignals();
     pthread_sigmask(SIG_BLOCK, &shutdownSignals, nullptr);
     // QtSql loads its driver plugin through the application object.
@@ -96,6 +126,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     try {
+        if (!options.addUser.isEmpty())
+            return AddUser(options);
         if (!options.initDemoPath.isEmpty()) {
             DemoDatabase::Create(options.initDemoPath, options.demoClients);
             PrintError(QStringLiteral("banco de demonstração criado em %1 (%2 clientes)")

@@ -20,6 +20,9 @@ const QString kNomeFiliProc = QStringLiteral("NomeFiliProc");
 const QString kWebURL = QStringLiteral("WebURL");
 const QString kWebPort = QStringLiteral("WebPort");
 const QString kWebTimeout = QStringLiteral("WebTimeout");
+const QString kWebUser = QStringLiteral("WebUser");
+const QString kWebTls = QStringLiteral("WebTls");
+const QString kWebCaFile = QStringLiteral("WebCaFile");
 const QString kDatabase = QStringLiteral("database");
 const QString kDialect = QStringLiteral("dialect");
 const QString kModule = QStringLiteral("module");
@@ -32,9 +35,11 @@ void AddOptions(QCommandLineParser& parser) {
         {kSettings, QStringLiteral("FILE")},      {kModuFili, QStringLiteral("BOOL")},
         {kFiliProc, QStringLiteral("CODE")},      {kNomeFiliProc, QStringLiteral("NAME")},
         {kWebURL, QStringLiteral("HOST")},        {kWebPort, QStringLiteral("PORT")},
-        {kWebTimeout, QStringLiteral("SECONDS")}, {kDatabase, QStringLiteral("PATH")},
-        {kDialect, QStringLiteral("NAME")},       {kModule, QStringLiteral("PATH")},
-        {kScript, QStringLiteral("FILE")},        {kScreenshot, QStringLiteral("FILE")},
+        {kWebTimeout, QStringLiteral("SECONDS")}, {kWebUser, QStringLiteral("NAME")},
+        {kWebTls, QStringLiteral("BOOL")},        {kWebCaFile, QStringLiteral("FILE")},
+        {kDatabase, QStringLiteral("PATH")},      {kDialect, QStringLiteral("NAME")},
+        {kModule, QStringLiteral("PATH")},        {kScript, QStringLiteral("FILE")},
+        {kScreenshot, QStringLiteral("FILE")},
     };
     for (const auto& [name, value] : valued)
         parser.addOption({name, QString(), value});
@@ -92,6 +97,7 @@ void ApplyFile(const QString& path, HostOptions& options) {
         settings.serverPort = HostOptions::DefaultWebPort;
     const QDir base = QFileInfo(path).absoluteDir();
     settings.databasePath = AbsolutePath(base, settings.databasePath);
+    settings.serverCaFile = AbsolutePath(base, settings.serverCaFile);
     const QString module = file.value(QStringLiteral("Module/Path")).toString().trimmed();
     if (!module.isEmpty())
         options.modulePath = AbsolutePath(base, module);
@@ -113,6 +119,12 @@ void ApplyOptions(const QCommandLineParser& parser, HostOptions& options) {
         s.serverPort = ParsePort(kWebPort, parser.value(kWebPort));
     if (parser.isSet(kWebTimeout))
         s.callTimeoutSeconds = ParseSeconds(kWebTimeout, parser.value(kWebTimeout));
+    if (parser.isSet(kWebUser))
+        s.serverUser = parser.value(kWebUser).trimmed();
+    if (parser.isSet(kWebTls))
+        s.serverTls = ParseFlag(kWebTls, parser.value(kWebTls));
+    if (parser.isSet(kWebCaFile))
+        s.serverCaFile = AbsolutePath(here, parser.value(kWebCaFile));
     if (parser.isSet(kDatabase))
         s.databasePath = AbsolutePath(here, parser.value(kDatabase));
     if (parser.isSet(kDialect))
@@ -179,13 +191,18 @@ QString HostOptions::Usage() {
         "\n"
         "Settings (options override --settings FILE, an INI file):\n"
         "  --settings FILE      [Host] ModuFili, FiliProc, NomeFiliProc; [AppServer] WebURL,\n"
-        "                       WebPort, WebTimeout; [Database] Path, Dialect; [Module] Path\n"
+        "                       WebPort, WebTimeout, User, Password, Tls, CaFile; [Database]\n"
+        "                       Path, Dialect; [Module] Path\n"
         "  --ModuFili BOOL      work for one branch only (true/false)\n"
         "  --FiliProc CODE      that branch's code\n"
         "  --NomeFiliProc NAME  and name\n"
         "  --WebURL HOST        application server host (default 127.0.0.1)\n"
         "  --WebPort PORT       application server port (default 7211)\n"
         "  --WebTimeout SECONDS how long a call waits for the server's answer (default 30)\n"
+        "  --WebUser NAME       the user for a server that asks for one (the password: the\n"
+        "                       settings file, or the desktop asks)\n"
+        "  --WebTls BOOL        TLS to the server (needed beyond loopback)\n"
+        "  --WebCaFile FILE     with TLS: the authority of the server's certificate (PEM)\n"
         "  --database PATH      company database (SQLite file)\n"
         "  --dialect NAME       Oracle (default), MSSQL or InterBase\n"
         "  --module PATH        the module library (default ../lib/libPkg_ger99500.so)\n"

@@ -8,7 +8,10 @@
 //   2. a settings file, `--settings FILE` (the framework's HostSettings INI format, plus
 //      [Module] Path=); relative paths in it are taken from the file's directory;
 //   3. options named after the settings: --ModuFili, --FiliProc, --NomeFiliProc, --WebURL,
-//      --WebPort, --database, --dialect, --module.
+//      --WebPort, --WebTimeout, --WebUser, --WebTls, --WebCaFile, --database, --dialect,
+//      --module. The server's password is read only from the settings file ([AppServer]
+//      Password), never from the command line, where other users could see it; the desktop
+//      asks for it when the server refuses.
 //
 //   ger-host --settings empresa.ini --WebPort 7300      # the file's settings, another port
 //

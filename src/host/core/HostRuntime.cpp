@@ -1,10 +1,12 @@
 #include "host/core/HostRuntime.h"
 
 #include "framework/TdtmDBGeral.h"
+#include "host/core/HostConnectionSecurity.h"
 #include "host/core/HostOptions.h"
 #include "host/core/ModuleLibrary.h"
 #include "platform/forms/Dispatch.h"
 #include "platform/forms/TApplication.h"
+#include "server/TSocketConnection.h"
 
 #include <QtDebug>
 
@@ -12,6 +14,7 @@ namespace ger {
 
 HostRuntime::HostRuntime(const HostOptions& options) {
     HostSettings::SetCurrent(options.settings);
+    SetLoginPrompt({});
     m_dataModule = new TdtmDBGeral(&Application());
     try {
         m_module = std::make_unique<ModuleLibrary>(options.modulePath);
@@ -29,6 +32,14 @@ HostRuntime::~HostRuntime() {
     }
     m_module.reset();
     delete m_dataModule;
+    TSocketConnection::SetSecurity(nullptr);
+}
+
+void HostRuntime::SetLoginPrompt(
+    std::function<std::optional<Credential>(const QString&, const QString&, const Credential&)>
+        prompt) {
+    TSocketConnection::SetSecurity(
+        std::make_shared<HostConnectionSecurity>(HostSettings::Current(), std::move(prompt)));
 }
 
 bool HostRuntime::OpenMainScreen() {

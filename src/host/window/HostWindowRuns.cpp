@@ -5,6 +5,7 @@
 #include "host/core/ModuleLibrary.h"
 #include "host/core/ScriptRun.h"
 #include "host/window/HostMainWindow.h"
+#include "host/window/LoginDialog.h"
 #include "qtview/QtDialogService.h"
 #include "qtview/QtProgressWindow.h"
 #include "script/ScriptError.h"
@@ -43,6 +44,7 @@ bool OpenUnattended(HostRuntime& runtime, QTextStream& errors) {
 
 int RunDesktop(HostRuntime& runtime, const HostOptions& options) {
     QtDialogService dialogs;
+    runtime.SetLoginPrompt(LoginDialog::Ask);
     HostMainWindow window(runtime, options.settings.databasePath);
     window.show();
     return QApplication::exec();

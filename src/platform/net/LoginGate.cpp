@@ -19,6 +19,9 @@ LoginGate::LoginGate(std::shared_ptr<const PasswordFile> users, Options options)
 QString LoginGate::admit(const QHostAddress& peer, const Credential& credential) {
     if (!m_users)
         return {};
+    // No guess was made: the client did not know that this server asks for a credential.
+    if (credential.isEmpty())
+        return QStringLiteral("Este servidor de aplicação exige usuário e senha");
     const QString address = peer.toString();
     if (const qint64 seconds = shutOutFor(address))
         return QStringLiteral("Tentativas de acesso sem sucesso demais a partir de %1; tente de "

@@ -7,6 +7,9 @@
 //   LoginGate gate(std::make_shared<PasswordFile>(PasswordFile::load(path)));
 //   QString refusal = gate.admit(peerAddress, credential);   // empty: admitted
 //
+// An empty credential is refused at once, and counts for nothing: it is a client that did not
+// know it had to send one, not a guess.
+//
 // Safe to call from every session thread at once; the pause holds only the caller's thread.
 
 #include "platform/net/Credential.h"

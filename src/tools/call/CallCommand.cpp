@@ -40,6 +40,12 @@ CallCommand CallCommand::Parse(const QStringList& arguments) {
             command.host = OptionValue(arguments, i);
         } else if (option == u"--module") {
             command.module = OptionValue(arguments, i);
+        } else if (option == u"--user") {
+            command.user = OptionValue(arguments, i);
+        } else if (option == u"--tls") {
+            command.tls = true;
+        } else if (option == u"--ca-file") {
+            command.caFile = OptionValue(arguments, i);
         } else if (option == u"--port") {
             bool isNumber = false;
             const QString text = OptionValue(arguments, i);
@@ -61,7 +67,9 @@ CallCommand CallCommand::Parse(const QStringList& arguments) {
 
 QString CallCommand::Usage() {
     return QStringLiteral(
-        "uso: ger-call [--host H] [--port P] [--module NOME] MÉTODO ARG...\n"
+        "uso: ger-call [--host H] [--port P] [--module NOME] [--user NOME]\n"
+        "              [--tls [--ca-file ARQUIVO]] MÉTODO ARG...\n"
+        "  --user: a senha vem da variável de ambiente GER_PASSWORD\n"
         "  ARG: v:TEXTO (texto por valor), r:TEXTO (texto por referência),\n"
         "       x:ARQUIVO (variante com os bytes do arquivo, p.ex. uma lista de alterações)\n"
         "  padrões: --host 127.0.0.1 --port 7211 --module Ger99500.rdmTpOperFil\n"

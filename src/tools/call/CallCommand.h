@@ -1,7 +1,12 @@
 #pragma once
 // The command line of ger-call:
 //
-//   ger-call [--host H] [--port P] [--module NAME] METHOD ARG...
+//   ger-call [--host H] [--port P] [--module NAME] [--user NAME] [--tls [--ca-file FILE]]
+//            METHOD ARG...
+//
+//   --user NAME   the user, for a server with a password file; the password is read from the
+//                 environment variable GER_PASSWORD (never from the command line)
+//   --tls         TLS to the server; --ca-file: the authority of its certificate (PEM)
 //
 //   v:TEXT   a string by value
 //   r:TEXT   a string by reference (its final value is printed after the result)
@@ -28,6 +33,9 @@ struct CallCommand {
     QString host = QStringLiteral("127.0.0.1");
     quint16 port = 7211;
     QString module = QStringLiteral("Ger99500.rdmTpOperFil");
+    QString user;
+    bool tls = false;
+    QString caFile;
     QString method;
     QList<CallArgument> arguments;
 

@@ -44,8 +44,10 @@ constexpr LoginGate::Options kQuick{.failurePauseMs = 10, .maxFailures = 3, .win
 
 TEST_F(LoginTest, OnlyTheRightCredentialOpensTheModule) {
     start({.failurePauseMs = 10, .maxFailures = 10, .windowMs = 60'000});
+    EXPECT_THAT([&] { open({}); }, ThrowsWithMessage<ELoginRefused>(HasSubstr(
+                                       "Este servidor de aplicação exige usuário e senha")));
     for (const Credential& wrong :
-         {Credential{"maria", "errada"}, Credential{"ana", "segredo"}, Credential{}}) {
+         {Credential{"maria", "errada"}, Credential{"ana", "segredo"}, Credential{"", "segredo"}}) {
         EXPECT_THAT([&] { open(wrong); },
                     ThrowsWithMessage<ELoginRefused>(HasSubstr("Usuário ou senha inválidos")))
             << wrong.user.toStdString();
@@ -57,6 +59,8 @@ TEST_F(LoginTest, OnlyTheRightCredentialOpensTheModule) {
 
 TEST_F(LoginTest, AnAddressThatFailsTooOftenIsShutOutEvenWithTheRightCredential) {
     start(kQuick);
+    for (int i = 0; i < 2 * kQuick.maxFailures; ++i)
+        EXPECT_THROW(open({}), ELoginRefused); // no guesses: they do not count
     for (int i = 0; i < kQuick.maxFailures; ++i)
         EXPECT_THROW(open({"maria", "errada"}), ELoginRefused);
     EXPECT_THAT(
