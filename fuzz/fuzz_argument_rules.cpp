@@ -18,6 +18,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace {

@@ -11,6 +11,7 @@
 #include "platform/net/NetExceptions.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <vector>
 
 namespace {
