@@ -4,7 +4,6 @@
 // its by-reference count must be the number of 0xC8 kind bytes it came with.
 
 #include "FuzzSupport.h"
-#include "KnownFaults.h"
 #include "WireValueEquality.h"
 #include "platform/net/CallRecord.h"
 #include "platform/net/NetExceptions.h"
@@ -46,8 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(!argument.isString() || argument.value.typeId() == QMetaType::QString,
                 "a string argument holds a string");
 
-    if (ger::fuzz::knownMarkInMethodName(input))
-        return 0;
     ger::WireWriter writer;
     call.write(writer); // anything read can be written
     const QByteArray written = writer.takeFrame().sliced(ger::protocol::kFrameHeaderSize);

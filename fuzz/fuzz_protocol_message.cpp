@@ -8,7 +8,6 @@
 // version byte only (the server refuses it by that), so only that byte is checked.
 
 #include "FuzzSupport.h"
-#include "KnownFaults.h"
 #include "platform/net/NetExceptions.h"
 #include "platform/net/ProtocolMessage.h"
 #include "platform/net/WireVariant.h"
@@ -27,8 +26,6 @@ QByteArray payloadOf(ger::WireWriter& writer) {
 void checkRequest(const ger::RequestMessage& request, QByteArrayView payload) {
     require(quint8(payload[0]) == quint8(request.type), "the type is the first byte");
     if (request.type == MessageType::Call) {
-        if (ger::fuzz::knownMarkInMethodName(payload.sliced(1)))
-            return;
         ger::WireWriter writer;
         writer.writeU8(quint8(MessageType::Call));
         request.call.write(writer);

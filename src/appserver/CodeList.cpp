@@ -5,6 +5,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSet>
 
 namespace ger {
 
@@ -36,6 +37,9 @@ CodeList CodeList::Parse(const QString& text, const QString& what) {
         list.m_isAll = true;
         return list;
     }
+    // Duplicates are found through a set: a list of a great many codes (a frame may hold
+    // millions) costs time in proportion to its length, not to its square.
+    QSet<QString> seen;
     qsizetype pos = 0;
     while (true) {
         if (pos >= text.size() || text.at(pos) != u'\'')
@@ -45,8 +49,10 @@ CodeList CodeList::Parse(const QString& text, const QString& what) {
             Malformed(text, what);
         const QString code = ArgumentRules::Code(text.mid(pos + 1, close - pos - 1),
                                                  QStringLiteral("a lista de %1").arg(what));
-        if (!list.m_codes.contains(code))
+        if (!seen.contains(code)) {
+            seen.insert(code);
             list.m_codes.append(code);
+        }
         pos = close + 1;
         if (pos == text.size())
             return Bounded(std::move(list), what);

@@ -47,7 +47,9 @@ QString readName(WireReader& reader) {
     const QByteArrayView bytes = reader.readUntilZero(kMaxMethodNameBytes, "o nome do método");
     if (bytes.isEmpty())
         WireReader::fail(QStringLiteral("nome de método vazio"));
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    // A leading byte-order mark is kept: it is part of the name sent, which then names no method.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless |
+                                                     QStringConverter::Flag::ConvertInitialBom);
     QString name = decoder.decode(bytes);
     if (decoder.hasError())
         WireReader::fail(QStringLiteral("nome de método que não é UTF-8 válido"));

@@ -104,6 +104,18 @@ TEST(CallRecordTest, MethodNameIsUtf8) {
     EXPECT_EQ(ProtocolMessage::readRequest(payloadOf(frame)).call.method, "Ação");
 }
 
+// A name sent with a leading byte-order mark is not the method without it, and a mark alone
+// is a name, not an empty one.
+TEST(CallRecordTest, AByteOrderMarkBeforeTheMethodNameIsKept) {
+    const QString marked = QStringLiteral("\uFEFFGetTpOperFil");
+    EXPECT_EQ(ProtocolMessage::readRequest(callPayload("010000efbbbf476574547000")).call.method,
+              QStringLiteral("\uFEFFGetTp"));
+    EXPECT_EQ(ProtocolMessage::readRequest(callPayload("010000efbbbf00")).call.method,
+              QStringLiteral("\uFEFF"));
+    const QByteArray frame = ProtocolMessage::call({marked, {}});
+    EXPECT_EQ(ProtocolMessage::readRequest(payloadOf(frame)).call.method, marked);
+}
+
 TEST(CallRecordTest, EveryTruncationOfACallIsRefused) {
     const QByteArray payload = payloadOf(QByteArray::fromHex(kExampleCall));
     for (qsizetype size = 0; size < payload.size(); ++size)
