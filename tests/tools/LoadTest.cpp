@@ -5,10 +5,7 @@
 #include "tools/load/LoadOptions.h"
 #include "tools/load/LoadReport.h"
 
-#include <QCoreApplication>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <memory>
 
 using namespace ger;
 using namespace ger::test;
@@ -38,26 +35,16 @@ TEST(LoadOptionsTest, ReadsItsOptionsAndRefusesOthers) {
 }
 
 TEST(LoadProgramTest, IdleSessionsAndConcurrentWritersAreAllServed) {
-    int argc = 1;
-    char name[] = "test_tools";
-    char* argv[] = {name, nullptr};
-    std::unique_ptr<QCoreApplication> application;
-    if (!QCoreApplication::instance())
-        application = std::make_unique<QCoreApplication>(argc, argv);
+    EnsureCoreApplication();
     QTemporaryDir dir;
     const QString database = dir.filePath("demo.sqlite");
     ASSERT_EQ(RunProgram(GER_APPSERVER_EXE, {"--init-demo", database}).exitCode, 0);
     QProcess server;
-    server.start(GER_APPSERVER_EXE, {"--database", database, "--port", "0", "--print-port"});
-    ASSERT_TRUE(server.waitForStarted(kProgramWaitMs));
-    QByteArray line;
-    while (!line.endsWith('\n') && server.waitForReadyRead(kProgramWaitMs))
-        line += server.readLine();
-    const auto port = QRegularExpression(":(\\d+)\n$").match(QString::fromUtf8(line));
-    ASSERT_TRUE(port.hasMatch());
+    const quint16 port = StartServer(server, GER_APPSERVER_EXE, {"--database", database});
+    ASSERT_NE(port, 0);
 
-    const ProgramRun load = RunProgram(GER_LOAD_EXE, {"--port", port.captured(1), "--idle", "40",
-                                                      "--busy", "20", "--seconds", "1"});
+    const ProgramRun load = RunProgram(GER_LOAD_EXE, {"--port", QString::number(port), "--idle",
+                                                      "40", "--busy", "20", "--seconds", "1"});
     server.terminate();
     server.waitForFinished(kProgramWaitMs);
     EXPECT_EQ(load.exitCode, 0) << load.out.toStdString() << load.err.toStdString();

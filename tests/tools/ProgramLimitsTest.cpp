@@ -9,11 +9,8 @@
 #include "platform/net/RemoteClient.h"
 #include "platform/net/TcpConnector.h"
 
-#include <QCoreApplication>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <memory>
 #include <sys/resource.h>
 
 using namespace ger;
@@ -50,14 +47,9 @@ QByteArray hugeArrayCall() {
 TEST(ProgramLimitsTest, AHugeArrayFrameEndsOnlyItsSessionUnderAnAddressSpaceLimit) {
     if (kSanitized)
         GTEST_SKIP() << "the sanitizers' shadow memory does not fit the limit";
-    int argc = 1;
-    char name[] = "test_tools";
-    char* argv[] = {name, nullptr};
-    std::unique_ptr<QCoreApplication> application;
-    if (!QCoreApplication::instance())
-        application = std::make_unique<QCoreApplication>(argc, argv);
     QTemporaryDir dir;
     const QString database = dir.filePath("demo.sqlite");
+    EnsureCoreApplication();
     ASSERT_EQ(RunProgram(GER_APPSERVER_EXE, {"--init-demo", database}).exitCode, 0);
 
     QProcess server;
@@ -65,15 +57,9 @@ TEST(ProgramLimitsTest, AHugeArrayFrameEndsOnlyItsSessionUnderAnAddressSpaceLimi
         const rlimit limit{kAddressSpace, kAddressSpace};
         ::setrlimit(RLIMIT_AS, &limit);
     });
-    server.start(GER_APPSERVER_EXE,
-                 {"--database", database, "--port", "0", "--print-port", "--workers", "4"});
-    ASSERT_TRUE(server.waitForStarted(kProgramWaitMs));
-    QByteArray line;
-    while (!line.endsWith('\n') && server.waitForReadyRead(kProgramWaitMs))
-        line += server.readLine();
-    const auto match = QRegularExpression(":(\\d+)\n$").match(QString::fromUtf8(line));
-    ASSERT_TRUE(match.hasMatch()) << server.readAllStandardError().toStdString();
-    const auto port = static_cast<quint16>(match.captured(1).toUInt());
+    const quint16 port =
+        StartServer(server, GER_APPSERVER_EXE, {"--database", database, "--workers", "4"});
+    ASSERT_NE(port, 0);
 
     QString failure;
     const int descriptor = TcpConnector::connect("127.0.0.1", port, QDeadlineTimer(5000), failure);

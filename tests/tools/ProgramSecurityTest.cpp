@@ -5,11 +5,8 @@
 #include "ProgramRun.h"
 #include "support/TestCertificate.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <memory>
 
 using namespace ger::test;
 
@@ -17,11 +14,7 @@ namespace {
 
 class ProgramSecurityTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!QCoreApplication::instance())
-            s_application = std::make_unique<QCoreApplication>(s_argc, s_argv);
-    }
-    static void TearDownTestSuite() { s_application.reset(); }
+    static void SetUpTestSuite() { EnsureCoreApplication(); }
 
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
@@ -52,16 +45,11 @@ protected:
 
     // ger-appserver on the demo database with `arguments`, on a free loopback port.
     void startServer(const QStringList& arguments) {
-        m_server.start(GER_APPSERVER_EXE, QStringList{"--database", path("demo.sqlite"), "--port",
-                                                      "0", "--print-port"} +
-                                              arguments);
-        ASSERT_TRUE(m_server.waitForStarted(kProgramWaitMs));
-        QByteArray line;
-        while (!line.endsWith('\n') && m_server.waitForReadyRead(kProgramWaitMs))
-            line += m_server.readLine();
-        const auto match = QRegularExpression(":(\\d+)\n$").match(QString::fromUtf8(line));
-        ASSERT_TRUE(match.hasMatch()) << m_server.readAllStandardError().toStdString();
-        m_port = match.captured(1);
+        const quint16 port =
+            StartServer(m_server, GER_APPSERVER_EXE,
+                        QStringList{"--database", path("demo.sqlite")} + arguments);
+        ASSERT_NE(port, 0);
+        m_port = QString::number(port);
     }
 
     ProgramRun call(const QStringList& options, const QString& password = {}) {
@@ -76,12 +64,6 @@ protected:
     QTemporaryDir m_dir;
     QProcess m_server;
     QString m_port;
-
-private:
-    static inline int s_argc = 1;
-    static inline char s_name[] = "test_tools";
-    static inline char* s_argv[] = {s_name, nullptr};
-    static inline std::unique_ptr<QCoreApplication> s_application;
 };
 
 } // namespace

@@ -19,12 +19,12 @@ LoginDialog::LoginDialog(const QString& target, const QString& reason, const Cre
     , m_user(new QLineEdit(suggested.user, this))
     , m_password(new QLineEdit(this)) {
     setObjectName(QStringLiteral("LoginDialog"));
-    setWindowTitle(QStringLiteral("Acesso ao servidor de aplicação"));
+    setWindowTitle(QStringLiteral("Acesso ao servidor de aplicação em %1").arg(target));
     m_user->setObjectName(QStringLiteral("edtUsuario"));
     m_password->setObjectName(QStringLiteral("edtSenha"));
     m_password->setEchoMode(QLineEdit::Password);
 
-    auto* why = new QLabel(QStringLiteral("Servidor em %1:\n%2").arg(target, reason), this);
+    auto* why = new QLabel(reason, this);
     why->setObjectName(QStringLiteral("lblMotivo"));
     why->setWordWrap(true);
     auto* form = new QFormLayout;
