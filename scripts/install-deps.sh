@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     libsqlite3-dev sqlite3
+    firebird3.0-server-core firebird-dev libqt6sql6-ibase
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang libclang-rt-14-dev fonts-dejavu-core fonts-liberation2
     xvfb xdotool imagemagick

@@ -1,19 +1,24 @@
 #pragma once
-// One connection to an SQLite company database, the embedded default engine of the system.
+// One connection to a company database, on its engine (SqlEngine): SQLite, the embedded
+// default, or Firebird.
 //
-// Opening goes through QtSql (driver QSQLITE, which links the system's libsqlite3, so the raw
-// handle is the same SQLite this library links) under a connection name unique to the instance.
-// Every connection then gets:
+// Opening goes through QtSql, with the engine's driver, under a connection name unique to the
+// instance, and the engine then sets the connection up. On SQLite (driver QSQLITE, which links
+// the system's libsqlite3, so the raw handle is the same SQLite this library links) that is:
 //   - journal_mode WAL, so that readers never wait for the application server's writer;
 //   - a busy timeout (kBusyTimeoutMs), so that a writer waits for another instead of failing;
 //   - foreign_keys ON;
 //   - the functions and the PARAM table that the dialects' texts call (SqliteFunctions,
 //     SqliteParamTable), so that the Oracle, MSSQL and InterBase texts all run unchanged.
-// Before a text is prepared, EngineText() adapts it to SQLite (MSSQL's ISNULL( becomes IFNULL();
-// SqlStatement does so, and code preparing its own QSqlQuery on database() must too.
+// On Firebird the functions and PARAM are the database's own. Before a text is prepared,
+// engineText() adapts it to the engine (MSSQL's ISNULL( becomes IFNULL( on SQLite; a null
+// parameter becomes NULL on Firebird); SqlStatement does so, and code preparing its own
+// QSqlQuery on database() must too.
 //
 // Threads: a QtSql connection belongs to the thread that opened it. Open one DatabaseConnection
 // per thread (the application server opens one per worker) and destroy it in that thread.
+
+#include "platform/sql/SqlEngine.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -31,24 +36,28 @@ public:
 
     static constexpr int kBusyTimeoutMs = 5000;
 
-    // Raises ESqlError when the file is missing (OpenExisting) or cannot be opened or set up.
-    explicit DatabaseConnection(const QString& path, OpenMode mode = OpenMode::OpenExisting);
+    // Raises ESqlError when the file is missing (OpenExisting) or cannot be made, opened or
+    // set up.
+    explicit DatabaseConnection(const QString& path, OpenMode mode = OpenMode::OpenExisting,
+                                SqlEngine engine = SqlEngine::SQLite);
     ~DatabaseConnection();
 
     DatabaseConnection(const DatabaseConnection&) = delete;
     DatabaseConnection& operator=(const DatabaseConnection&) = delete;
 
     const QString& path() const { return m_path; }
+    SqlEngine engine() const { return m_engine; }
     const QString& connectionName() const { return m_connectionName; }
 
     // The QtSql connection, for QSqlQuery. Do not close it: this object owns it.
     QSqlDatabase database() const { return m_database; }
 
-    // The raw SQLite handle of the same connection.
+    // The raw SQLite handle of the same connection; null on another engine.
     sqlite3* handle() const { return m_handle; }
 
-    // The text as this engine prepares it.
-    static QString EngineText(const QString& text);
+    // The text as this connection's engine prepares it, the parameters named in `nullNames`
+    // (upper case) bound to null.
+    QString engineText(const QString& text, const QStringList& nullNames = {}) const;
 
     // Runs a script of statements without parameters (schema, pragmas). Raises ESqlError on
     // the first statement that fails; statements before it stay done unless a transaction
@@ -56,9 +65,8 @@ public:
     void executeScript(const QString& script);
 
 private:
-    void configure();
-
     QString m_path;
+    SqlEngine m_engine;
     QString m_connectionName;
     QSqlDatabase m_database;
     sqlite3* m_handle = nullptr;

@@ -28,14 +28,35 @@ QVariant BindableValue(const QVariant& value) {
 } // namespace
 
 SqlStatement::SqlStatement(DatabaseConnection& connection, const QString& text)
-    : m_text(text)
+    : m_connection(connection)
+    , m_text(text)
     , m_parameterNames(SqlText::ParameterNames(text))
     , m_query(connection.database()) {
     for (const QString& spelling : SqlText::ParameterNames(text, Qt::CaseSensitive))
         m_spellings[spelling.toUpper()].append(spelling);
     m_query.setForwardOnly(true);
-    if (!m_query.prepare(DatabaseConnection::EngineText(text)))
+    prepareFor(nullNames());
+}
+
+QStringList SqlStatement::nullNames() const {
+    QStringList names;
+    if (!TraitsOf(m_connection.engine()).textDependsOnNulls)
+        return names;
+    for (auto it = m_spellings.cbegin(); it != m_spellings.cend(); ++it)
+        if (m_values.value(it.key()).isNull())
+            names.append(it.key());
+    names.sort();
+    return names;
+}
+
+void SqlStatement::prepareFor(const QStringList& nulls) {
+    if (m_isPrepared && nulls == m_preparedNulls)
+        return;
+    m_isPrepared = false;
+    if (!m_query.prepare(m_connection.engineText(m_text, nulls)))
         fail();
+    m_preparedNulls = nulls;
+    m_isPrepared = true;
 }
 
 bool SqlStatement::hasParameter(const QString& name) const {
@@ -55,7 +76,10 @@ void SqlStatement::clearBindings() {
 }
 
 void SqlStatement::run() {
+    prepareFor(nullNames());
     for (auto it = m_spellings.cbegin(); it != m_spellings.cend(); ++it) {
+        if (m_preparedNulls.contains(it.key()))
+            continue; // written as NULL in the prepared text
         const QVariant value = m_values.value(it.key());
         for (const QString& spelling : it.value())
             m_query.bindValue(u':' + spelling, value);

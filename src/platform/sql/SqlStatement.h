@@ -14,7 +14,9 @@
 //   - values stay bound across executions until bound again or clearBindings().
 // A statement the database refuses (at prepare or at execution) raises ESqlError with the
 // database's message and the text. The text is prepared as the engine runs it
-// (DatabaseConnection::EngineText). A statement must not outlive its connection.
+// (DatabaseConnection::engineText); on an engine whose text depends on which parameters are
+// null (Firebird), it is prepared again when that changes. A statement must not outlive its
+// connection.
 
 #include "platform/sql/SqlRowSet.h"
 
@@ -52,14 +54,20 @@ public:
 
 private:
     void run();
+    // Prepares the text for the parameters now null, unless it is so prepared already.
+    void prepareFor(const QStringList& nullNames);
+    QStringList nullNames() const;
     [[noreturn]] void fail() const;
 
+    DatabaseConnection& m_connection;
     QString m_text;
     QStringList m_parameterNames;
     // Upper-cased name -> every spelling of it in the text.
     QHash<QString, QStringList> m_spellings;
     QHash<QString, QVariant> m_values;
     QSqlQuery m_query;
+    QStringList m_preparedNulls;
+    bool m_isPrepared = false;
 };
 
 } // namespace ger

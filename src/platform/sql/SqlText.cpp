@@ -104,6 +104,42 @@ QStringList SqlText::ParameterNames(const QString& text, Qt::CaseSensitivity dis
     return names;
 }
 
+QString SqlText::InlineNullParameters(const QString& text, const QStringList& nullNames) {
+    if (nullNames.isEmpty())
+        return text;
+    QString result;
+    result.reserve(text.size());
+    for (const Span& span : Scan(text)) {
+        const qsizetype end = span.start + span.length;
+        if (!span.isCode) {
+            result += QStringView(text).sliced(span.start, span.length);
+            continue;
+        }
+        for (qsizetype i = span.start; i < end; ++i) {
+            const QChar c = text.at(i);
+            if (c == u':' && i + 1 < end && text.at(i + 1) == u':') {
+                result += QStringLiteral("::");
+                ++i;
+                continue;
+            }
+            qsizetype j = i + 1;
+            if (c != u':' || j >= end || !(text.at(j).isLetter() || text.at(j) == u'_')) {
+                result += c;
+                continue;
+            }
+            while (j < end && IsIdentifierChar(text.at(j)))
+                ++j;
+            const QStringView name = QStringView(text).sliced(i + 1, j - i - 1);
+            if (nullNames.contains(name.toString().toUpper()))
+                result += QStringLiteral("NULL");
+            else
+                result += QStringView(text).sliced(i, j - i);
+            i = j - 1;
+        }
+    }
+    return result;
+}
+
 QString SqlText::RewriteIsNullForSqlite(const QString& text) {
     static const QRegularExpression isNullCall(QStringLiteral("(?<![\\w$])ISNULL(?=\\s*\\()"),
                                                QRegularExpression::CaseInsensitiveOption |

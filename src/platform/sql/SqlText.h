@@ -36,6 +36,12 @@ public:
     // cannot be a function. Only the function form (the name followed by an opening
     // parenthesis) in code is rewritten; "col ISNULL" and every quoted or commented ISNULL stay.
     static QString RewriteIsNullForSqlite(const QString& text);
+
+    // The text with every occurrence in code of the parameters named in `nullNames` (upper
+    // case, without the colon) written as the literal NULL. Firebird types a parameter by
+    // where it stands, and one compared with a NOT NULL column or a literal is typed not
+    // nullable: a null value bound to it is sent as '' or 0. A literal NULL keeps it NULL.
+    static QString InlineNullParameters(const QString& text, const QStringList& nullNames);
 };
 
 } // namespace ger

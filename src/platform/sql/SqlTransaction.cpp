@@ -3,13 +3,11 @@
 #include "platform/db/EDatabaseError.h"
 #include "platform/sql/DatabaseConnection.h"
 
-#include <sqlite3.h>
-
 namespace ger {
 
 SqlTransaction::SqlTransaction(DatabaseConnection& connection)
     : m_connection(connection) {
-    m_connection.executeScript(QStringLiteral("BEGIN IMMEDIATE"));
+    TraitsOf(m_connection.engine()).begin(m_connection);
     m_isActive = true;
 }
 
@@ -21,7 +19,7 @@ SqlTransaction::~SqlTransaction() {
 void SqlTransaction::commit() {
     if (!m_isActive)
         throw EDatabaseError(QStringLiteral("SqlTransaction.commit: the transaction has ended"));
-    m_connection.executeScript(QStringLiteral("COMMIT"));
+    TraitsOf(m_connection.engine()).commit(m_connection);
     m_isActive = false;
 }
 
@@ -29,12 +27,7 @@ void SqlTransaction::rollback() {
     if (!m_isActive)
         return;
     m_isActive = false;
-    // SQLite may have rolled back by itself already (a full disk, an interrupt).
-    if (sqlite3_get_autocommit(m_connection.handle()))
-        return;
-    char* error = nullptr;
-    sqlite3_exec(m_connection.handle(), "ROLLBACK", nullptr, nullptr, &error);
-    sqlite3_free(error);
+    TraitsOf(m_connection.engine()).rollback(m_connection);
 }
 
 } // namespace ger

@@ -1,14 +1,14 @@
 #pragma once
 // A write transaction on a DatabaseConnection, owned by scope:
 //
-//   SqlTransaction transaction(connection);   // BEGIN IMMEDIATE
+//   SqlTransaction transaction(connection);   // begun as the engine begins a write
 //   ... statements ...
-//   transaction.commit();                      // COMMIT
+//   transaction.commit();
 //
-// Leaving the scope without commit() (an exception on the way, or a return) rolls back.
-// BEGIN IMMEDIATE takes the write lock at once: with several writers on one file a deferred
-// BEGIN fails with "database is locked" when two readers both try to upgrade, while an
-// immediate one waits out the busy timeout instead. One logical write is one transaction.
+// Leaving the scope without commit() (an exception on the way, or a return) rolls back. How a
+// write begins is the engine's (SqlEngine): on SQLite BEGIN IMMEDIATE, which takes the write
+// lock at once, so that other writers wait out the busy timeout instead of failing. One
+// logical write is one transaction.
 //
 // Run() wraps the pattern: it commits when the work returns and rolls back when it throws.
 

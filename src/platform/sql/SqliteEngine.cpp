@@ -1,0 +1,88 @@
+#include "platform/sql/SqliteEngine.h"
+
+#include "platform/sql/DatabaseConnection.h"
+#include "platform/sql/ESqlError.h"
+#include "platform/sql/SqlStatement.h"
+#include "platform/sql/SqlText.h"
+#include "platform/sql/SqliteFunctions.h"
+#include "platform/sql/SqliteParamTable.h"
+
+#include <sqlite3.h>
+
+namespace ger::SqliteEngine {
+namespace {
+
+QString FirstValue(DatabaseConnection& connection, const QString& text) {
+    SqlStatement statement(connection, text);
+    const SqlRowSet rows = statement.select();
+    if (rows.rowCount() == 0 || !rows.rows().front().front())
+        return QString();
+    return *rows.rows().front().front();
+}
+
+} // namespace
+
+bool NamesLocalFile(const QString&) {
+    return true;
+}
+
+// QSQLITE makes the file when it opens a missing one.
+void CreateFile(const QString&) {}
+
+// WAL, so that readers never wait for the application server's writer; a busy timeout, so that
+// a writer waits for another instead of failing; foreign keys; and the functions and the PARAM
+// table that the dialects' texts call.
+void Configure(DatabaseConnection& connection) {
+    sqlite3* handle = connection.handle();
+    if (!handle)
+        throw ESqlError(QStringLiteral("DatabaseConnection: the QSQLITE driver gives no sqlite3 "
+                                       "handle for %1")
+                            .arg(connection.path()),
+                        QString());
+    if (sqlite3_busy_timeout(handle, DatabaseConnection::kBusyTimeoutMs) != SQLITE_OK)
+        throw ESqlError(QString::fromUtf8(sqlite3_errmsg(handle)), QStringLiteral("busy_timeout"));
+    RunScript(connection, QStringLiteral("PRAGMA foreign_keys = ON;"));
+    const QString journal = FirstValue(connection, QStringLiteral("PRAGMA journal_mode = WAL"));
+    if (journal.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        throw ESqlError(QStringLiteral("DatabaseConnection: %1 refuses WAL (journal mode %2)")
+                            .arg(connection.path(), journal),
+                        QStringLiteral("PRAGMA journal_mode = WAL"));
+    SqliteFunctions::Register(handle);
+    SqliteParamTable::Register(handle);
+}
+
+QString StatementText(const QString& text, const QStringList&) {
+    return SqlText::RewriteIsNullForSqlite(text);
+}
+
+void RunScript(DatabaseConnection& connection, const QString& script) {
+    char* error = nullptr;
+    const QByteArray utf8 = script.toUtf8();
+    if (sqlite3_exec(connection.handle(), utf8.constData(), nullptr, nullptr, &error) == SQLITE_OK)
+        return;
+    const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(connection.handle()));
+    sqlite3_free(error);
+    throw ESqlError(message, script);
+}
+
+// IMMEDIATE takes the write lock at once: with several writers on one file a deferred BEGIN
+// fails with "database is locked" when two readers both try to upgrade, while an immediate
+// one waits out the busy timeout instead.
+void Begin(DatabaseConnection& connection) {
+    RunScript(connection, QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+void Commit(DatabaseConnection& connection) {
+    RunScript(connection, QStringLiteral("COMMIT"));
+}
+
+void Rollback(DatabaseConnection& connection) {
+    // SQLite may have rolled back by itself already (a full disk, an interrupt).
+    if (sqlite3_get_autocommit(connection.handle()))
+        return;
+    char* error = nullptr;
+    sqlite3_exec(connection.handle(), "ROLLBACK", nullptr, nullptr, &error);
+    sqlite3_free(error);
+}
+
+} // namespace ger::SqliteEngine

@@ -1,0 +1,24 @@
+#pragma once
+// The SQLite engine's part of the engine table (SqlEngine): a database file, WAL, a busy
+// timeout, the dialects' functions registered per connection, BEGIN IMMEDIATE.
+
+#include <QString>
+#include <QStringList>
+
+namespace ger {
+
+class DatabaseConnection;
+
+namespace SqliteEngine {
+
+bool NamesLocalFile(const QString& path);
+void CreateFile(const QString& path);
+void Configure(DatabaseConnection& connection);
+QString StatementText(const QString& text, const QStringList& nullNames);
+void RunScript(DatabaseConnection& connection, const QString& script);
+void Begin(DatabaseConnection& connection);
+void Commit(DatabaseConnection& connection);
+void Rollback(DatabaseConnection& connection);
+
+} // namespace SqliteEngine
+} // namespace ger
