@@ -281,3 +281,40 @@ TEST_F(ScreenQueriesTest, BulkBranchListMatchesExactlyTheBranchesOfTheChosenRegi
         }
     }
 }
+
+namespace {
+
+// The same demo data on embedded Firebird, the engine of the InterBase texts.
+class ScreenQueryOnFirebird : public ::testing::TestWithParam<size_t> {
+protected:
+    static void SetUpTestSuite() {
+        SeededDatabase::SetUp();
+        s_firebirdDir = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(s_firebirdDir->isValid());
+        DemoDatabase::Create(FirebirdPath(), DemoDatabase::kSeedClients, SqlEngine::Firebird);
+    }
+    static void TearDownTestSuite() {
+        s_firebirdDir.reset();
+        SeededDatabase::TearDown();
+    }
+    static QString FirebirdPath() { return s_firebirdDir->filePath(QStringLiteral("demo.fdb")); }
+
+    DatabaseConnection sqlite{SeededDatabase::Path()};
+    DatabaseConnection firebird{FirebirdPath(), DatabaseConnection::OpenMode::OpenExisting,
+                                SqlEngine::Firebird};
+
+private:
+    static inline std::unique_ptr<QTemporaryDir> s_firebirdDir;
+};
+
+} // namespace
+
+TEST_P(ScreenQueryOnFirebird, TheInterBaseTextReturnsTheRowsItReturnsOnSqlite) {
+    const QueryScenario& scenario = Scenarios().at(GetParam());
+    const std::vector<SqlRow> onSqlite = RunScreenQuery(sqlite, scenario, SqlDialect::InterBase);
+    ASSERT_GE(static_cast<int>(onSqlite.size()), scenario.minimumRows);
+    EXPECT_EQ(RunScreenQuery(firebird, scenario, SqlDialect::InterBase), onSqlite);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ScreenQueryOnFirebird, ::testing::ValuesIn(ScenarioIndexes()),
+                         [](const auto& p) { return std::string(Scenarios().at(p.param).name); });

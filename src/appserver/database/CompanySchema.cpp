@@ -7,7 +7,8 @@ namespace ger {
 
 namespace {
 
-// Plain SQLite DDL. CHAR(n) and VARCHAR(n) give text affinity only; the CHECKs hold the widths.
+// Plain SQLite DDL, as the engine takes it (DatabaseConnection::schemaText). CHAR(n) and VARCHAR(n)
+// give text affinity only; the CHECKs hold the widths.
 const char* const kSchema = R"sql(
 CREATE TABLE PAIS (
   CDPAIS        CHAR(4)     NOT NULL PRIMARY KEY CHECK (length(CDPAIS) = 4),
@@ -133,7 +134,10 @@ CREATE TABLE TIPOOPERCLIENTE (
 } // namespace
 
 void CompanySchema::Create(DatabaseConnection& connection) {
-    SqlTransaction::Run(connection, [&] { connection.executeScript(QString::fromUtf8(kSchema)); });
+    SqlTransaction::Run(connection, [&] {
+        connection.executeScript(connection.schemaText(QString::fromUtf8(kSchema)));
+    });
+    connection.createRoutines();
 }
 
 QStringList CompanySchema::TableNames() {

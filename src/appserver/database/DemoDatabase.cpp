@@ -246,16 +246,6 @@ void SeedClientOperations(DatabaseConnection& c) {
     InsertRows(c, "TIPOOPERCLIENTE", {"CDFILIAL", "CDCLIENTE", "CDTIPOOPER"}, rows);
 }
 
-// The company's data is its owner's alone: the file exists with mode 600 before anything is
-// written to it (SQLite gives its journal files the database's mode).
-void CreateOwnersOnlyFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw EDatabaseError(QStringLiteral("DemoDatabase.Create: %1 cannot be created: %2")
-                                 .arg(path, file.errorString()));
-}
-
 void RemoveDatabaseFiles(const QString& path) {
     for (const char* suffix : {"", "-wal", "-shm", "-journal"})
         QFile::remove(path + QLatin1String(suffix));
@@ -280,7 +270,7 @@ void DemoDatabase::Seed(DatabaseConnection& connection, int clients) {
     });
 }
 
-void DemoDatabase::Create(const QString& path, int clients) {
+void DemoDatabase::Create(const QString& path, int clients, SqlEngine engine) {
     CheckClientCount(clients);
     if (QFileInfo::exists(path))
         throw EDatabaseError(
@@ -288,8 +278,7 @@ void DemoDatabase::Create(const QString& path, int clients) {
                            "as a new file")
                 .arg(path));
     try {
-        CreateOwnersOnlyFile(path);
-        DatabaseConnection connection(path, DatabaseConnection::OpenMode::CreateIfMissing);
+        DatabaseConnection connection(path, DatabaseConnection::OpenMode::CreateIfMissing, engine);
         CompanySchema::Create(connection);
         Seed(connection, clients);
     } catch (...) {

@@ -17,6 +17,8 @@
 // A larger database (`clients` above kSeedClients) holds the same rows and, after the seed's
 // clients, as many generated ones as make up the number (DemoGeneratedClients).
 
+#include "platform/sql/SqlEngine.h"
+
 #include <QString>
 
 namespace ger {
@@ -33,8 +35,9 @@ public:
     // (kSeedClients to kMaxClients; anything else raises EDatabaseError before the file is
     // made). Refuses (EDatabaseError) when anything exists at `path`, so that a real database
     // is never touched; on any failure the partly written file is removed and the exception
-    // goes on.
-    static void Create(const QString& path, int clients = kSeedClients);
+    // goes on. The file is its owner's alone (mode 600), on SQLite or on embedded Firebird.
+    static void Create(const QString& path, int clients = kSeedClients,
+                       SqlEngine engine = SqlEngine::SQLite);
 
     // Fills a database that holds the empty schema, in one transaction.
     static void Seed(DatabaseConnection& connection, int clients = kSeedClients);

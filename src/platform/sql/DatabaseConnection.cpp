@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <atomic>
 
 namespace ger {
@@ -67,6 +68,18 @@ QString DatabaseConnection::engineText(const QString& text, const QStringList& n
 
 void DatabaseConnection::executeScript(const QString& script) {
     TraitsOf(m_engine).runScript(*this, script);
+}
+
+QString DatabaseConnection::schemaText(const QString& ddl) const {
+    return TraitsOf(m_engine).schemaText(ddl);
+}
+
+void DatabaseConnection::createRoutines() {
+    for (const char* routine : TraitsOf(m_engine).routines) {
+        QSqlQuery query(m_database);
+        if (!query.exec(QString::fromUtf8(routine)))
+            throw ESqlError(query.lastError().databaseText(), QString::fromUtf8(routine));
+    }
 }
 
 } // namespace ger

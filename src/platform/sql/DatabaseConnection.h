@@ -64,6 +64,12 @@ public:
     // around the call rolls them back.
     void executeScript(const QString& script);
 
+    // A schema's DDL (written for SQLite) as this engine takes it.
+    QString schemaText(const QString& ddl) const;
+    // Puts into the database the routines that the dialects' texts call, where the engine
+    // keeps them in the database (Firebird); nothing where every connection registers them.
+    void createRoutines();
+
 private:
     QString m_path;
     SqlEngine m_engine;

@@ -4,7 +4,10 @@
 #include "platform/sql/ESqlError.h"
 #include "platform/sql/SqlText.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <ibase.h>
 
@@ -47,6 +50,8 @@ void CreateFile(const QString& path) {
                             .arg(path, StatusText(status)),
                         sql);
     isc_detach_database(status, &database);
+    // The engine makes the file readable by its group; a company's data is its owner's.
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 // The functions and the PARAM procedure live in the database itself.
@@ -103,6 +108,31 @@ void Commit(DatabaseConnection& connection) {
 
 void Rollback(DatabaseConnection& connection) {
     connection.database().rollback();
+}
+
+// QIBASE gives a CHAR value (a literal's too: ' ' AS X) padded to its width in bytes, four per
+// character on a UTF-8 connection; the value is its first width characters.
+qsizetype FixedWidth(const QSqlField& field) {
+    return field.typeID() == SQL_TEXT ? field.length() / 4 : -1;
+}
+
+// SQLite's length() is CHAR_LENGTH() here. CHAR(n) becomes VARCHAR(n): a fixed-width UTF-8
+// column comes back through QIBASE padded to n times four bytes ("0001" as "0001" and twelve
+// blanks), and the schema's CHECKs hold the widths anyway. The rest is common SQL.
+QString SchemaText(const QString& ddl) {
+    static const QRegularExpression length(QStringLiteral("(?<![\\w$])length(?=\\s*\\()"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression fixedWidth(QStringLiteral("(?<![\\w$])CHAR(?=\\s*\\()"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    QString result;
+    for (const SqlText::Span& span : SqlText::Scan(ddl)) {
+        QString piece = ddl.mid(span.start, span.length);
+        if (span.isCode)
+            piece.replace(length, QStringLiteral("CHAR_LENGTH"))
+                .replace(fixedWidth, QStringLiteral("VARCHAR"));
+        result += piece;
+    }
+    return result;
 }
 
 } // namespace ger::FirebirdEngine

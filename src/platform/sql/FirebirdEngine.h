@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlField;
+
 namespace ger {
 
 class DatabaseConnection;
@@ -21,6 +23,8 @@ void RunScript(DatabaseConnection& connection, const QString& script);
 void Begin(DatabaseConnection& connection);
 void Commit(DatabaseConnection& connection);
 void Rollback(DatabaseConnection& connection);
+qsizetype FixedWidth(const QSqlField& field);
+QString SchemaText(const QString& ddl);
 
 // The statements of a script: split at each ";" in code (outside literals and comments, which
 // are left out), blank ones left out. A procedure's body holds ";" and is run on its own.

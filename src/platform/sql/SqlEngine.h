@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <span>
 
+class QSqlField;
+
 namespace ger {
 
 class DatabaseConnection;
@@ -39,6 +41,14 @@ struct SqlEngineTraits {
     void (*commit)(DatabaseConnection& connection);
     // Quiet: nothing to do when the engine has rolled back already.
     void (*rollback)(DatabaseConnection& connection);
+    // The characters a value of a fixed-width column holds (its declared width), or -1 when
+    // the driver gives values as stored.
+    qsizetype (*fixedWidth)(const QSqlField& field);
+    // A schema's DDL, written for SQLite, as this engine takes it.
+    QString (*schemaText)(const QString& ddl);
+    // The statements that put the dialects' routines (PARAM, NVLSTR, INSTR) into a new
+    // database, one statement each; none where the connection registers them itself.
+    std::span<const char* const> routines;
 };
 
 const SqlEngineTraits& TraitsOf(SqlEngine engine);

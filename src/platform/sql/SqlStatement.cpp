@@ -6,7 +6,9 @@
 #include "platform/sql/SqlText.h"
 
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlRecord>
+#include <vector>
 
 namespace ger {
 
@@ -92,15 +94,21 @@ SqlRowSet SqlStatement::select() {
     run();
     const QSqlRecord record = m_query.record();
     QStringList columns;
-    for (int i = 0; i < record.count(); ++i)
+    std::vector<qsizetype> widths;
+    for (int i = 0; i < record.count(); ++i) {
         columns.append(record.fieldName(i));
+        widths.push_back(TraitsOf(m_connection.engine()).fixedWidth(record.field(i)));
+    }
     SqlRowSet rows(columns);
     while (m_query.next()) {
         SqlRow row;
         row.reserve(static_cast<size_t>(columns.size()));
         for (int i = 0; i < columns.size(); ++i) {
             const QVariant value = m_query.value(i);
-            row.push_back(value.isNull() ? SqlValue() : SqlValue(value.toString()));
+            const qsizetype width = widths[static_cast<size_t>(i)];
+            row.push_back(value.isNull() ? SqlValue()
+                          : width < 0    ? SqlValue(value.toString())
+                                         : SqlValue(value.toString().left(width)));
         }
         rows.append(std::move(row));
     }

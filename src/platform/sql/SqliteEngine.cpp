@@ -7,6 +7,7 @@
 #include "platform/sql/SqliteFunctions.h"
 #include "platform/sql/SqliteParamTable.h"
 
+#include <QFile>
 #include <sqlite3.h>
 
 namespace ger::SqliteEngine {
@@ -26,8 +27,16 @@ bool NamesLocalFile(const QString&) {
     return true;
 }
 
-// QSQLITE makes the file when it opens a missing one.
-void CreateFile(const QString&) {}
+// The file is made empty, for its owner only, before QSQLITE opens it: a company's data is
+// never readable by others, not even for a moment (SQLite gives its journals the file's mode).
+void CreateFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw ESqlError(QStringLiteral("DatabaseConnection: cannot create %1: %2")
+                            .arg(path, file.errorString()),
+                        QString());
+}
 
 // WAL, so that readers never wait for the application server's writer; a busy timeout, so that
 // a writer waits for another instead of failing; foreign keys; and the functions and the PARAM
@@ -74,6 +83,14 @@ void Begin(DatabaseConnection& connection) {
 
 void Commit(DatabaseConnection& connection) {
     RunScript(connection, QStringLiteral("COMMIT"));
+}
+
+qsizetype FixedWidth(const QSqlField&) {
+    return -1;
+}
+
+QString SchemaText(const QString& ddl) {
+    return ddl;
 }
 
 void Rollback(DatabaseConnection& connection) {

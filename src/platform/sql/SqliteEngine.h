@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlField;
+
 namespace ger {
 
 class DatabaseConnection;
@@ -19,6 +21,8 @@ void RunScript(DatabaseConnection& connection, const QString& script);
 void Begin(DatabaseConnection& connection);
 void Commit(DatabaseConnection& connection);
 void Rollback(DatabaseConnection& connection);
+qsizetype FixedWidth(const QSqlField& field);
+QString SchemaText(const QString& ddl);
 
 } // namespace SqliteEngine
 } // namespace ger

@@ -10,6 +10,7 @@
 #include "platform/sql/SqlTransaction.h"
 #include "support/ThrowsWithMessage.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -107,6 +108,11 @@ TEST_P(SqlEngineTest, AWriteIsKeptOnCommitAndUndoneOnFailure) {
     DatabaseConnection other(path(), DatabaseConnection::OpenMode::OpenExisting, GetParam());
     SqlStatement count(other, QStringLiteral("SELECT COUNT(*) FROM T"));
     EXPECT_EQ(count.select().rows().front().front(), QStringLiteral("4"));
+}
+
+TEST_P(SqlEngineTest, ANewDatabaseFileIsItsOwnersOnly) {
+    EXPECT_EQ(QFile::permissions(path()) & ~(QFile::ReadUser | QFile::WriteUser),
+              QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_P(SqlEngineTest, AMissingFileOrABadStatementIsAClearError) {
