@@ -73,6 +73,18 @@ public:
         value = number;
     }
 
+    void engine(const char* key, SqlEngine& value) const {
+        QString text;
+        this->text(key, text);
+        if (text.isNull())
+            return;
+        try {
+            value = SqlEngineFromName(text);
+        } catch (const Exception&) {
+            fail(key, text, "SQLite or Firebird");
+        }
+    }
+
     void dialect(const char* key, SqlDialect& value) const {
         QString text;
         this->text(key, text);
@@ -113,6 +125,7 @@ HostSettings HostSettings::FromFile(const QString& path) {
     reader.text("AppServer/CaFile", settings.serverCaFile);
     reader.text("Database/Path", settings.databasePath);
     reader.dialect("Database/Dialect", settings.dialect);
+    reader.engine("Database/Engine", settings.engine);
     if (settings.singleBranch && settings.branchCode.isEmpty())
         throw EHostSettingsError(
             QStringLiteral("Host settings %1: Host/ModuFili is set but Host/FiliProc is empty")

@@ -24,11 +24,13 @@
 //   [Database]
 //   Path=/var/lib/ger/empresa.db   ; the company database (SQLite)
 //   Dialect=Oracle          ; Oracle, MSSQL or InterBase: which SQL text the queries run
+//   Engine=SQLite           ; SQLite or Firebird (a file, or HOST:PATH on a Firebird server)
 //
 // A file that cannot be read or a value of the wrong form raises EHostSettingsError naming the
 // file and the key.
 
 #include "platform/sql/SqlDialect.h"
+#include "platform/sql/SqlEngine.h"
 
 #include <QString>
 
@@ -50,6 +52,7 @@ struct HostSettings {
     QString serverCaFile;
     QString databasePath;
     SqlDialect dialect = SqlDialect::Oracle;
+    SqlEngine engine = SqlEngine::SQLite;
 
     static HostSettings FromFile(const QString& path);
 

@@ -30,15 +30,18 @@ private:
 };
 
 TdtmDBGeral::TdtmDBGeral(TComponent* AOwner)
-    : TdtmDBGeral(AOwner, HostSettings::Current().databasePath, HostSettings::Current().dialect) {}
+    : TdtmDBGeral(AOwner, HostSettings::Current().databasePath, HostSettings::Current().dialect,
+                  HostSettings::Current().engine) {}
 
-TdtmDBGeral::TdtmDBGeral(TComponent* AOwner, const QString& databasePath, SqlDialect dialect)
+TdtmDBGeral::TdtmDBGeral(TComponent* AOwner, const QString& databasePath, SqlDialect dialect,
+                         SqlEngine engine)
     : TComponent(AOwner)
     , m_dialect(dialect) {
     SetName(QStringLiteral("dtmDBGeral"));
     Claim(this);
     try {
-        m_connection = std::make_unique<DatabaseConnection>(databasePath);
+        m_connection = std::make_unique<DatabaseConnection>(
+            databasePath, DatabaseConnection::OpenMode::OpenExisting, engine);
         m_installation = std::make_unique<Installation>(*m_connection, dialect);
     } catch (...) {
         instance = nullptr;

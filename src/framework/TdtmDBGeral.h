@@ -10,10 +10,12 @@
 // The database must exist: a missing file raises ESqlError and no module is created. A second
 // data module while one lives raises EComponentError. The platform's three connection
 // components (adcGeral, dtbGeral, ibtGeral: ADO, InterBase database and transaction) are one
-// DatabaseConnection here, since the embedded engine runs every dialect's text.
+// DatabaseConnection here, on the configured engine (SQLite runs every dialect's text; Firebird
+// the InterBase one).
 
 #include "platform/core/TComponent.h"
 #include "platform/sql/SqlDialect.h"
+#include "platform/sql/SqlEngine.h"
 
 #include <memory>
 
@@ -26,7 +28,8 @@ class TdtmDBGeral : public TComponent {
 public:
     // Opens the database of HostSettings::Current().
     explicit TdtmDBGeral(TComponent* AOwner);
-    TdtmDBGeral(TComponent* AOwner, const QString& databasePath, SqlDialect dialect);
+    TdtmDBGeral(TComponent* AOwner, const QString& databasePath, SqlDialect dialect,
+                SqlEngine engine = SqlEngine::SQLite);
     ~TdtmDBGeral() override;
 
     QString ClassName() const override { return QStringLiteral("TdtmDBGeral"); }

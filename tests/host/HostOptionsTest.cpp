@@ -49,6 +49,7 @@ const QByteArray kFullFile = "[Host]\n"
                              "[Database]\n"
                              "Path=empresa.sqlite\n"
                              "Dialect=MSSQL\n"
+                             "Engine=Firebird\n"
                              "[Module]\n"
                              "Path=modules/libPkg_ger99500.so\n";
 
@@ -77,19 +78,27 @@ TEST_F(HostOptionsTest, TheFileReplacesDefaultsAndItsRelativePathsStartAtTheFile
     EXPECT_TRUE(options.settings.serverTls);
     EXPECT_EQ(options.settings.serverCaFile, dir.filePath("certs/ca.crt"));
     EXPECT_EQ(options.settings.dialect, SqlDialect::MSSQL);
+    EXPECT_EQ(options.settings.engine, SqlEngine::Firebird);
     EXPECT_EQ(options.settings.databasePath, dir.filePath("empresa.sqlite"));
     EXPECT_EQ(options.modulePath, dir.filePath("modules/libPkg_ger99500.so"));
 }
 
 TEST_F(HostOptionsTest, OptionsOverrideTheFileOneByOne) {
-    const HostOptions options =
-        parse({"--settings", settingsFile(kFullFile), "--ModuFili", "false", "--WebPort", "7400",
-               "--dialect", "InterBase", "--database", "/tmp/outra.sqlite", "--FiliProc", "0002",
-               "--WebTimeout", "5", "--WebUser", "jose", "--WebTls", "false"});
+    const HostOptions options = parse({"--settings",   settingsFile(kFullFile),
+                                       "--ModuFili",   "false",
+                                       "--WebPort",    "7400",
+                                       "--dialect",    "InterBase",
+                                       "--database",   "/tmp/outra.sqlite",
+                                       "--FiliProc",   "0002",
+                                       "--WebTimeout", "5",
+                                       "--WebUser",    "jose",
+                                       "--WebTls",     "false",
+                                       "--engine",     "sqlite"});
     EXPECT_FALSE(options.settings.singleBranch);
     EXPECT_EQ(options.settings.serverUser, "jose");
     EXPECT_EQ(options.settings.serverPassword, "seg=redo");
     EXPECT_FALSE(options.settings.serverTls);
+    EXPECT_EQ(options.settings.engine, SqlEngine::SQLite);
     EXPECT_EQ(options.settings.serverPort, 7400);
     EXPECT_EQ(options.settings.callTimeoutSeconds, 5);
     EXPECT_EQ(options.settings.dialect, SqlDialect::InterBase);
@@ -148,6 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCommandLine{"PortZero", {"--database", "/x.db", "--WebPort", "0"}, false},
         BadCommandLine{"PortTooHigh", {"--database", "/x.db", "--WebPort", "65536"}, false},
         BadCommandLine{"PortNotANumber", {"--database", "/x.db", "--WebPort", "abc"}, false},
+        BadCommandLine{"UnknownEngine", {"--database", "/x.db", "--engine", "Oracle"}, false},
         BadCommandLine{"TimeoutZero", {"--database", "/x.db", "--WebTimeout", "0"}, false},
         BadCommandLine{"TimeoutOverAnHour", {"--database", "/x.db", "--WebTimeout", "3601"}, false},
         BadCommandLine{"FlagNotABoolean", {"--database", "/x.db", "--ModuFili", "talvez"}, false},

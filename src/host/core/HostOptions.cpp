@@ -25,6 +25,7 @@ const QString kWebTls = QStringLiteral("WebTls");
 const QString kWebCaFile = QStringLiteral("WebCaFile");
 const QString kDatabase = QStringLiteral("database");
 const QString kDialect = QStringLiteral("dialect");
+const QString kEngine = QStringLiteral("engine");
 const QString kModule = QStringLiteral("module");
 const QString kScript = QStringLiteral("script");
 const QString kScreenshot = QStringLiteral("screenshot");
@@ -37,9 +38,9 @@ void AddOptions(QCommandLineParser& parser) {
         {kWebURL, QStringLiteral("HOST")},        {kWebPort, QStringLiteral("PORT")},
         {kWebTimeout, QStringLiteral("SECONDS")}, {kWebUser, QStringLiteral("NAME")},
         {kWebTls, QStringLiteral("BOOL")},        {kWebCaFile, QStringLiteral("FILE")},
-        {kDatabase, QStringLiteral("PATH")},      {kDialect, QStringLiteral("NAME")},
-        {kModule, QStringLiteral("PATH")},        {kScript, QStringLiteral("FILE")},
-        {kScreenshot, QStringLiteral("FILE")},
+        {kDatabase, QStringLiteral("PATH")},      {kEngine, QStringLiteral("NAME")},
+        {kDialect, QStringLiteral("NAME")},       {kModule, QStringLiteral("PATH")},
+        {kScript, QStringLiteral("FILE")},        {kScreenshot, QStringLiteral("FILE")},
     };
     for (const auto& [name, value] : valued)
         parser.addOption({name, QString(), value});
@@ -74,6 +75,14 @@ int ParsePort(const QString& option, const QString& text) {
 
 int ParseSeconds(const QString& option, const QString& text) {
     return ParseNumber(option, text, MaxCallTimeoutSeconds, "a number of seconds from 1 to 3600");
+}
+
+SqlEngine ParseEngine(const QString& option, const QString& text) {
+    try {
+        return SqlEngineFromName(text.trimmed());
+    } catch (const Exception&) {
+        BadValue(option, text, "SQLite or Firebird");
+    }
 }
 
 SqlDialect ParseDialect(const QString& option, const QString& text) {
@@ -129,6 +138,8 @@ void ApplyOptions(const QCommandLineParser& parser, HostOptions& options) {
         s.databasePath = AbsolutePath(here, parser.value(kDatabase));
     if (parser.isSet(kDialect))
         s.dialect = ParseDialect(kDialect, parser.value(kDialect));
+    if (parser.isSet(kEngine))
+        s.engine = ParseEngine(kEngine, parser.value(kEngine));
     if (parser.isSet(kModule))
         options.modulePath = AbsolutePath(here, parser.value(kModule));
     if (parser.isSet(kScript))
@@ -192,7 +203,7 @@ QString HostOptions::Usage() {
         "Settings (options override --settings FILE, an INI file):\n"
         "  --settings FILE      [Host] ModuFili, FiliProc, NomeFiliProc; [AppServer] WebURL,\n"
         "                       WebPort, WebTimeout, User, Password, Tls, CaFile; [Database]\n"
-        "                       Path, Dialect; [Module] Path\n"
+        "                       Path, Dialect, Engine; [Module] Path\n"
         "  --ModuFili BOOL      work for one branch only (true/false)\n"
         "  --FiliProc CODE      that branch's code\n"
         "  --NomeFiliProc NAME  and name\n"
@@ -205,6 +216,7 @@ QString HostOptions::Usage() {
         "  --WebCaFile FILE     with TLS: the authority of the server's certificate (PEM)\n"
         "  --database PATH      company database (SQLite file)\n"
         "  --dialect NAME       Oracle (default), MSSQL or InterBase\n"
+        "  --engine NAME        the database's engine: SQLite (default) or Firebird\n"
         "  --module PATH        the module library (default ../lib/libPkg_ger99500.so)\n"
         "\n"
         "Runs:\n"

@@ -9,7 +9,7 @@
 //      [Module] Path=); relative paths in it are taken from the file's directory;
 //   3. options named after the settings: --ModuFili, --FiliProc, --NomeFiliProc, --WebURL,
 //      --WebPort, --WebTimeout, --WebUser, --WebTls, --WebCaFile, --database, --dialect,
-//      --module. The server's password is read only from the settings file ([AppServer]
+//      --engine, --module. The server's password is read only from the settings file ([AppServer]
 //      Password), never from the command line, where other users could see it; the desktop
 //      asks for it when the server refuses.
 //
