@@ -35,6 +35,7 @@ void AddOptions(QCommandLineParser& parser) {
         {"demo-clients",
          QStringLiteral("Clientes do banco de demonstração (%1).").arg(DemoDatabase::kSeedClients),
          "N"},
+        {"engine", "Com --init-demo: SQLite (padrão) ou Firebird.", "NAME"},
         {"print-port", "Escreve \"listening on ENDEREÇO:PORTA\" quando pronto."},
         {"verbose", "Uma linha por chamada em stderr."},
         {{"h", "help"}, "Mostra esta ajuda."},
@@ -90,6 +91,17 @@ AppServerOptions AppServerOptions::Parse(const QStringList& arguments) {
         options.demoClients = NumberOption(parser, "demo-clients", DemoDatabase::kSeedClients,
                                            DemoDatabase::kMaxClients);
     }
+    if (parser.isSet("engine")) {
+        if (!parser.isSet("init-demo"))
+            throw EUsage(QStringLiteral("--engine: só vale com --init-demo; o servidor de "
+                                        "aplicação serve bancos SQLite"));
+        try {
+            options.demoEngine = SqlEngineFromName(parser.value("engine"));
+        } catch (const Exception&) {
+            throw EUsage(QStringLiteral("--engine deve ser SQLite ou Firebird, não \"%1\"")
+                             .arg(parser.value("engine")));
+        }
+    }
     return options;
 }
 
@@ -98,7 +110,7 @@ QString AppServerOptions::Usage() {
                "uso: ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]\n"
                "                   [--idle-timeout SECONDS] [--users FILE]\n"
                "                   [--tls-cert FILE --tls-key FILE] [--print-port] [--verbose]\n"
-               "     ger-appserver --init-demo PATH [--demo-clients N]\n"
+               "     ger-appserver --init-demo PATH [--demo-clients N] [--engine NOME]\n"
                "     ger-appserver --users FILE --add-user NAME\n"
                "\n"
                "Serve o módulo remoto Ger99500.rdmTpOperFil.\n"
@@ -120,6 +132,9 @@ QString AppServerOptions::Usage() {
                "  --init-demo PATH  cria o banco de demonstração em PATH e termina\n"
                "  --demo-clients N  com --init-demo: o número de clientes do banco, de %4 (os\n"
                "                    da demonstração, o padrão) a %5; os além deles são gerados\n"
+               "  --engine NOME     com --init-demo: SQLite (padrão) ou Firebird (um banco para "
+               "as\n"
+               "                    consultas do host; o servidor serve bancos SQLite)\n"
                "  --print-port      escreve \"listening on ENDEREÇO:PORTA\" quando pronto\n"
                "  --verbose         uma linha por chamada em stderr\n")
         .arg(DefaultDatabasePath())

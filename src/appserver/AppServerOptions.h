@@ -4,7 +4,7 @@
 //   ger-appserver [--database PATH] [--listen ADDRESS] [--port N] [--workers N]
 //                 [--idle-timeout SECONDS] [--users FILE] [--tls-cert FILE --tls-key FILE]
 //                 [--print-port] [--verbose]
-//   ger-appserver --init-demo PATH [--demo-clients N]
+//   ger-appserver --init-demo PATH [--demo-clients N] [--engine NAME]
 //   ger-appserver --users FILE --add-user NAME
 //
 //   --database PATH    the company database; default DefaultDatabasePath(), created with the
@@ -24,6 +24,8 @@
 //   --init-demo PATH   create the demo database at PATH and exit; an existing file is refused
 //   --demo-clients N   with --init-demo: the clients it holds, the seed's 56 to 1000000 (the
 //                      seed's own by default; those beyond them generated)
+//   --engine NAME      with --init-demo: SQLite (default) or Firebird, a demo database for
+//                      the host's queries on Firebird (the server itself serves SQLite only)
 //   --print-port       print "listening on ADDRESS:PORT" on stdout once ready
 //   --verbose          one line per remote call on stderr
 //
@@ -57,6 +59,7 @@ public:
     QString tlsKeyPath;
     QString initDemoPath; // not empty: create the demo database and exit
     int demoClients = DemoDatabase::kSeedClients;
+    SqlEngine demoEngine = SqlEngine::SQLite;
     bool printPort = false;
     bool verbose = false;
     bool showHelp = false;

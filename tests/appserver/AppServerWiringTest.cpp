@@ -46,6 +46,10 @@ TEST(AppServerOptionsTest, RefusesWhatItCannotUse) {
         {"--frobnicate"},
         {"extra"},
         {"--port"},
+        {"--engine", "firebird"},
+        {"--init-demo", "/tmp/x.fdb", "--engine", "oracle"},
+        {"--users", "/tmp/u", "--add-user", ""},
+        {"--tls-cert", "/tmp/c"},
     };
     for (const QStringList& arguments : bad)
         EXPECT_THROW(ParseOptions(arguments), EUsage) << arguments.join(' ').toStdString();

@@ -198,6 +198,20 @@ TEST_F(ProgramsTest, InitDemoMakesAFileForItsOwnerOnlyAndRefusesAnExistingOne) {
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM TIPOOPERFILIAL"), before);
 }
 
+TEST_F(ProgramsTest, InitDemoMakesAFirebirdDatabaseForTheHostsQueries) {
+    const QString path = m_dir.filePath("demo.fdb");
+    const ProgramRun init =
+        RunProgram(GER_APPSERVER_EXE, {"--init-demo", path, "--engine", "firebird"});
+    ASSERT_EQ(init.exitCode, 0) << init.err.toStdString();
+    EXPECT_TRUE(init.err.contains("56 clientes, Firebird")) << init.err.toStdString();
+    EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser),
+              QFile::ReadOwner | QFile::WriteOwner);
+    DatabaseConnection firebird(path, DatabaseConnection::OpenMode::OpenExisting,
+                                SqlEngine::Firebird);
+    SqlStatement branches(firebird, "SELECT COUNT(*) FROM FILIAL");
+    EXPECT_EQ(branches.select().rows().front().front(), scalar("SELECT COUNT(*) FROM FILIAL"));
+}
+
 TEST_F(ProgramsTest, ServerRefusesBadCommandLinesAndMissingDatabases) {
     EXPECT_EQ(RunProgram(GER_APPSERVER_EXE, {"--port", "porta"}).exitCode, 2);
     const ProgramRun missing = RunProgram(

@@ -129,10 +129,11 @@ int main(int argc, char* argv[]) {
         if (!options.addUser.isEmpty())
             return AddUser(options);
         if (!options.initDemoPath.isEmpty()) {
-            DemoDatabase::Create(options.initDemoPath, options.demoClients);
-            PrintError(QStringLiteral("banco de demonstração criado em %1 (%2 clientes)")
+            DemoDatabase::Create(options.initDemoPath, options.demoClients, options.demoEngine);
+            PrintError(QStringLiteral("banco de demonstração criado em %1 (%2 clientes, %3)")
                            .arg(options.initDemoPath)
-                           .arg(options.demoClients));
+                           .arg(options.demoClients)
+                           .arg(SqlEngineName(options.demoEngine)));
             return 0;
         }
         return Serve(options, shutdownSignals);
