@@ -58,7 +58,7 @@ void LogLine(const QString& line) {
 void ApplySecurity(const AppServerOptions& options, AppServer::Config& config) {
     if (!options.usersPath.isEmpty()) {
         auto users = std::make_shared<PasswordFile>(PasswordFile::load(options.usersPath));
-        PrintError(QStringLiteral("%1 usuários admitidos, de %2")
+        PrintError(QStringLiteral("usuários admitidos: %1, de %2")
                        .arg(users->size())
                        .arg(options.usersPath));
         config.login = std::make_shared<LoginGate>(std::move(users));
