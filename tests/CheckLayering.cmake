@@ -4,14 +4,15 @@ cmake_minimum_required(VERSION 3.25)
 # levels for platform/*); a project header is included by its path from src/ and belongs to
 # the layer of that path. A Qt header belongs to the module whose directory under
 # QT_INCLUDE_DIR holds it. Other system headers are free, except sqlite3.h: the engine is
-# reached through platform/sql only (and, for its packet queries, the application server).
+# reached through platform/sql only (and, for its packet queries, the application server);
+# and ibase.h, Firebird's client, which only platform/sql's Firebird engine uses.
 #
 #   cmake -DSRC=src -DQT_INCLUDE_DIR=/usr/include/x86_64-linux-gnu/qt6 -P CheckLayering.cmake
 set(platform platform/core platform/db platform/forms platform/sql platform/net)
 set(layer_platform/core platform/core QtCore)
 set(layer_platform/db platform/core platform/db QtCore)
 set(layer_platform/forms platform/core platform/db platform/forms QtCore)
-set(layer_platform/sql platform/core platform/db platform/sql QtCore QtSql sqlite3.h)
+set(layer_platform/sql platform/core platform/db platform/sql QtCore QtSql sqlite3.h ibase.h)
 set(layer_platform/net platform/core platform/db platform/net QtCore QtNetwork)
 set(layer_framework ${platform} framework QtCore)
 set(layer_server ${platform} server QtCore)
@@ -35,7 +36,8 @@ function(layer_of path out)
     endif()
 endfunction()
 
-# What an included name is: a project layer, a Qt module, "sqlite3.h", or "" (free).
+# What an included name is: a project layer, a Qt module, an engine's header (sqlite3.h,
+# ibase.h), or "" (free).
 function(kind_of header quoted out)
     if(quoted)
         layer_of("${header}" layer)
@@ -55,8 +57,8 @@ function(kind_of header quoted out)
         else()
             set(${out} "" PARENT_SCOPE)
         endif()
-    elseif(header STREQUAL "sqlite3.h")
-        set(${out} "sqlite3.h" PARENT_SCOPE)
+    elseif(header STREQUAL "sqlite3.h" OR header STREQUAL "ibase.h")
+        set(${out} "${header}" PARENT_SCOPE)
     else()
         set(${out} "" PARENT_SCOPE)
     endif()
