@@ -73,27 +73,18 @@ public:
         value = number;
     }
 
-    void engine(const char* key, SqlEngine& value) const {
+    // A name that `fromName` reads (SqlDialectFromName, SqlEngineFromName); `wanted` says
+    // which names it takes.
+    template <class Value, class FromName>
+    void named(const char* key, Value& value, FromName fromName, const char* wanted) const {
         QString text;
         this->text(key, text);
         if (text.isNull())
             return;
         try {
-            value = SqlEngineFromName(text);
+            value = fromName(text);
         } catch (const Exception&) {
-            fail(key, text, "SQLite or Firebird");
-        }
-    }
-
-    void dialect(const char* key, SqlDialect& value) const {
-        QString text;
-        this->text(key, text);
-        if (text.isNull())
-            return;
-        try {
-            value = SqlDialectFromName(text);
-        } catch (const Exception&) {
-            fail(key, text, "Oracle, MSSQL or InterBase");
+            fail(key, text, wanted);
         }
     }
 
@@ -124,8 +115,9 @@ HostSettings HostSettings::FromFile(const QString& path) {
     reader.flag("AppServer/Tls", settings.serverTls);
     reader.text("AppServer/CaFile", settings.serverCaFile);
     reader.text("Database/Path", settings.databasePath);
-    reader.dialect("Database/Dialect", settings.dialect);
-    reader.engine("Database/Engine", settings.engine);
+    reader.named("Database/Dialect", settings.dialect, SqlDialectFromName,
+                 "Oracle, MSSQL or InterBase");
+    reader.named("Database/Engine", settings.engine, SqlEngineFromName, "SQLite or Firebird");
     if (settings.singleBranch && settings.branchCode.isEmpty())
         throw EHostSettingsError(
             QStringLiteral("Host settings %1: Host/ModuFili is set but Host/FiliProc is empty")

@@ -77,19 +77,13 @@ int ParseSeconds(const QString& option, const QString& text) {
     return ParseNumber(option, text, MaxCallTimeoutSeconds, "a number of seconds from 1 to 3600");
 }
 
-SqlEngine ParseEngine(const QString& option, const QString& text) {
+// A name that `fromName` reads (SqlDialectFromName, SqlEngineFromName).
+template <class FromName>
+auto ParseName(const QString& option, const QString& text, FromName fromName, const char* wanted) {
     try {
-        return SqlEngineFromName(text.trimmed());
+        return fromName(text.trimmed());
     } catch (const Exception&) {
-        BadValue(option, text, "SQLite or Firebird");
-    }
-}
-
-SqlDialect ParseDialect(const QString& option, const QString& text) {
-    try {
-        return SqlDialectFromName(text.trimmed());
-    } catch (const Exception&) {
-        BadValue(option, text, "Oracle, MSSQL or InterBase");
+        BadValue(option, text, wanted);
     }
 }
 
@@ -137,9 +131,11 @@ void ApplyOptions(const QCommandLineParser& parser, HostOptions& options) {
     if (parser.isSet(kDatabase))
         s.databasePath = AbsolutePath(here, parser.value(kDatabase));
     if (parser.isSet(kDialect))
-        s.dialect = ParseDialect(kDialect, parser.value(kDialect));
+        s.dialect = ParseName(kDialect, parser.value(kDialect), SqlDialectFromName,
+                              "Oracle, MSSQL or InterBase");
     if (parser.isSet(kEngine))
-        s.engine = ParseEngine(kEngine, parser.value(kEngine));
+        s.engine =
+            ParseName(kEngine, parser.value(kEngine), SqlEngineFromName, "SQLite or Firebird");
     if (parser.isSet(kModule))
         options.modulePath = AbsolutePath(here, parser.value(kModule));
     if (parser.isSet(kScript))
