@@ -1,11 +1,11 @@
 #include "host/core/HostRuntime.h"
 
 #include "framework/TdtmDBGeral.h"
-#include "host/core/HostConnectionSecurity.h"
 #include "host/core/HostOptions.h"
 #include "host/core/ModuleLibrary.h"
 #include "platform/forms/Dispatch.h"
 #include "platform/forms/TApplication.h"
+#include "server/PromptedConnectionSecurity.h"
 #include "server/TSocketConnection.h"
 
 #include <QtDebug>
@@ -35,11 +35,13 @@ HostRuntime::~HostRuntime() {
     TSocketConnection::SetSecurity(nullptr);
 }
 
-void HostRuntime::SetLoginPrompt(
-    std::function<std::optional<Credential>(const QString&, const QString&, const Credential&)>
-        prompt) {
-    TSocketConnection::SetSecurity(
-        std::make_shared<HostConnectionSecurity>(HostSettings::Current(), std::move(prompt)));
+void HostRuntime::SetLoginPrompt(PromptedConnectionSecurity::Prompt prompt) {
+    const HostSettings& settings = HostSettings::Current();
+    TSocketConnection::SetSecurity(std::make_shared<PromptedConnectionSecurity>(
+        ConnectionSecurity{settings.serverTls,
+                           settings.serverCaFile,
+                           {settings.serverUser, settings.serverPassword}},
+        std::move(prompt)));
 }
 
 bool HostRuntime::OpenMainScreen() {

@@ -1,7 +1,7 @@
 #pragma once
 // HostRuntime: the host's parts in the order they need each other, for one run.
 //   1. the settings in force (HostSettings::SetCurrent), read by the framework and the module,
-//      and the connections' security from them (HostConnectionSecurity), with no prompt;
+//      and the connections' security from them (PromptedConnectionSecurity), with no prompt;
 //   2. the host's data module dtmDBGeral on the company database, owned by the application;
 //   3. the screen module, loaded and initialised.
 // The end goes backwards: the screens still open are destroyed (their code lives in the
@@ -12,12 +12,9 @@
 //
 // One runtime at a time per process (the data module is one per process).
 
-#include "platform/net/Credential.h"
+#include "server/PromptedConnectionSecurity.h"
 
-#include <QString>
-#include <functional>
 #include <memory>
-#include <optional>
 
 namespace ger {
 
@@ -36,9 +33,7 @@ public:
 
     // Who asks the person for a credential the server refused (the desktop's dialog); none:
     // a refusal is final.
-    void SetLoginPrompt(std::function<std::optional<Credential>(
-                            const QString& target, const QString& reason, const Credential&)>
-                            prompt);
+    void SetLoginPrompt(PromptedConnectionSecurity::Prompt prompt);
 
     // Calls IniProc as a user action: an exception is shown through the application's dialog
     // service. True when the screen opened without one.

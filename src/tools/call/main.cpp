@@ -3,6 +3,7 @@
 // error.
 
 #include "platform/net/NetExceptions.h"
+#include "server/PromptedConnectionSecurity.h"
 #include "server/TNetConnection.h"
 #include "tools/call/CallCommand.h"
 #include "tools/call/CallPrinter.h"
@@ -13,24 +14,6 @@
 using namespace ger;
 
 namespace {
-
-// The command's TLS and credential, for every connection of the run.
-class CommandSecurity : public IConnectionSecurity {
-public:
-    explicit CommandSecurity(const CallCommand& command)
-        : m_security{
-              command.tls, command.caFile, {command.user, qEnvironmentVariable("GER_PASSWORD")}} {}
-
-    ConnectionSecurity For(const QString&, quint16) override { return m_security; }
-    std::optional<Credential> AskAgain(const QString&, quint16, const Credential&,
-                                       const QString&) override {
-        return std::nullopt;
-    }
-    void Admitted(const QString&, quint16, const Credential&) override {}
-
-private:
-    ConnectionSecurity m_security;
-};
 
 int Fail(const QString& message) {
     std::fprintf(stderr, "ger-call: %s\n", qUtf8Printable(message));
@@ -49,7 +32,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s", qUtf8Printable(CallCommand::Usage()));
         return 2;
     }
-    TSocketConnection::SetSecurity(std::make_shared<CommandSecurity>(command));
+    TSocketConnection::SetSecurity(std::make_shared<PromptedConnectionSecurity>(ConnectionSecurity{
+        command.tls, command.caFile, {command.user, qEnvironmentVariable("GER_PASSWORD")}}));
     TNetConnection connection(nullptr);
     connection.SetHost(command.host);
     connection.SetPort(command.port);
