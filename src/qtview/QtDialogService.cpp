@@ -2,7 +2,7 @@
 
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
-#include "qtview/QtActiveWindow.h"
+#include "qtview/QtActivationReturn.h"
 #include "qtview/QtFormView.h"
 #include "qtview/QtLookupDialog.h"
 #include "qtview/QtModalDialog.h"
@@ -16,24 +16,6 @@
 
 namespace ger {
 namespace {
-
-// Gives the activation back to the window that had it once a modal window has closed. Window
-// managers do that by themselves; without one (a bare X server, the offscreen platform) the
-// keyboard would go to no window at all.
-class ActivationReturn {
-public:
-    ActivationReturn()
-        : m_window(ActiveOrMainWindow()) {}
-    ~ActivationReturn() {
-        if (m_window && m_window->isVisible() && !m_window->isActiveWindow())
-            m_window->activateWindow();
-    }
-    ActivationReturn(const ActivationReturn&) = delete;
-    ActivationReturn& operator=(const ActivationReturn&) = delete;
-
-private:
-    QPointer<QWidget> m_window;
-};
 
 QMessageBox::Icon iconOf(TMsgDlgType type) {
     switch (type) {
@@ -148,11 +130,11 @@ TModalResult QtDialogService::MessageDlg(const QString& text, TMsgDlgType type,
     // A message about the call under way (its failure, mostly) is not to be read through the
     // animation: the window goes now; HideProgress then has nothing left to remove.
     HideProgress();
-    const ActivationReturn activation;
+    const QtActivationReturn activation;
     QList<TMsgDlgBtn> list = ButtonsOf(buttons);
     if (list.isEmpty())
         list.append(mbOK);
-    QMessageBox box(iconOf(type), TitleOf(type), text, QMessageBox::NoButton, ActiveOrMainWindow());
+    QMessageBox box(iconOf(type), TitleOf(type), text, QMessageBox::NoButton, activation.window());
     QHash<QAbstractButton*, TMsgDlgBtn> byWidget;
     for (TMsgDlgBtn button : list)
         byWidget.insert(box.addButton(ButtonText(button), roleOf(button)), button);
@@ -165,13 +147,13 @@ TModalResult QtDialogService::MessageDlg(const QString& text, TMsgDlgType type,
 }
 
 void QtDialogService::RunModal(TCustomForm& form) {
-    const ActivationReturn activation;
+    const QtActivationReturn activation;
     QtModalDialog dialog(form, QApplication::activeWindow());
     dialog.Run();
 }
 
 LookupResult QtDialogService::ShowLookup(const LookupRequest& request) {
-    const ActivationReturn activation;
+    const QtActivationReturn activation;
     QtLookupDialog dialog(request, QApplication::activeWindow());
     return dialog.Run();
 }

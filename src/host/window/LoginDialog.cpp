@@ -1,13 +1,12 @@
 #include "host/window/LoginDialog.h"
 
-#include "qtview/QtActiveWindow.h"
+#include "qtview/QtActivationReturn.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -50,14 +49,11 @@ Credential LoginDialog::credential() const {
 
 std::optional<Credential> LoginDialog::Ask(const QString& target, const QString& reason,
                                            const Credential& suggested) {
-    QPointer<QWidget> owner = ActiveOrMainWindow();
-    // The password is not offered again, only who tried.
-    LoginDialog dialog(target, reason, {suggested.user, QString()}, owner);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
     // The keyboard goes back to the window the person was working in.
-    if (owner)
-        owner->activateWindow();
-    if (!accepted)
+    const QtActivationReturn activation;
+    // The password is not offered again, only who tried.
+    LoginDialog dialog(target, reason, {suggested.user, QString()}, activation.window());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.credential();
 }
