@@ -25,13 +25,24 @@ TEST(LatencySummaryTest, PercentilesComeFromTheSortedLatencies) {
 TEST(LoadOptionsTest, ReadsItsOptionsAndRefusesOthers) {
     const LoadOptions options =
         LoadOptions::Parse({"--port", "7300", "--idle", "5", "--busy", "2", "--seconds", "3"});
-    EXPECT_EQ(options.port, 7300);
+    EXPECT_EQ(options.ports, QList<quint16>{7300});
     EXPECT_EQ(options.idle, 5);
     EXPECT_EQ(options.busy, 2);
     EXPECT_EQ(options.seconds, 3);
     EXPECT_THROW(LoadOptions::Parse({"--busy"}), ELoadUsage);
     EXPECT_THROW(LoadOptions::Parse({"--seconds", "0"}), ELoadUsage);
     EXPECT_THROW(LoadOptions::Parse({"--outra", "1"}), ELoadUsage);
+}
+
+TEST(LoadOptionsTest, PortsAreListedOrRepeatedAndSharedRoundRobin) {
+    EXPECT_EQ(LoadOptions::Parse({}).ports, QList<quint16>{7211});
+    const LoadOptions listed = LoadOptions::Parse({"--ports", "7300,7301", "--port", "7302"});
+    EXPECT_EQ(listed.ports, (QList<quint16>{7300, 7301, 7302}));
+    EXPECT_EQ(listed.portFor(0), 7300);
+    EXPECT_EQ(listed.portFor(4), 7301);
+    EXPECT_EQ(LoadOptions::Parse({"--port", "1", "--port", "2"}).ports, (QList<quint16>{1, 2}));
+    EXPECT_THROW(LoadOptions::Parse({"--ports", "7300,"}), ELoadUsage);
+    EXPECT_THROW(LoadOptions::Parse({"--ports", "7300,70000"}), ELoadUsage);
 }
 
 TEST(LoadProgramTest, IdleSessionsAndConcurrentWritersAreAllServed) {

@@ -15,19 +15,34 @@ int Number(const QString& option, const QString& text, int low, int high) {
     return value;
 }
 
+quint16 Port(const QString& option, const QString& text) {
+    return static_cast<quint16>(Number(option, text, 1, 65535));
+}
+
+// The ports named so far; the first one named replaces the default.
+void AddPorts(LoadOptions& options, bool& named, const QString& option, const QString& value) {
+    if (!named)
+        options.ports.clear();
+    named = true;
+    const QStringList texts = option == u"--ports" ? value.split(u',') : QStringList{value};
+    for (const QString& text : texts)
+        options.ports.append(Port(option, text));
+}
+
 } // namespace
 
 LoadOptions LoadOptions::Parse(const QStringList& arguments) {
     LoadOptions options;
-    for (qsizetype i = 0; i < arguments.size(); i += 2) {
+    bool portsNamed = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& option = arguments.at(i);
         if (i + 1 >= arguments.size())
             throw ELoadUsage(QStringLiteral("%1: falta o valor").arg(option));
-        const QString& value = arguments.at(i + 1);
+        const QString& value = arguments.at(++i);
         if (option == u"--host")
             options.host = value;
-        else if (option == u"--port")
-            options.port = static_cast<quint16>(Number(option, value, 1, 65535));
+        else if (option == u"--port" || option == u"--ports")
+            AddPorts(options, portsNamed, option, value);
         else if (option == u"--idle")
             options.idle = Number(option, value, 0, 100'000);
         else if (option == u"--busy")
@@ -45,8 +60,9 @@ LoadOptions LoadOptions::Parse(const QStringList& arguments) {
 }
 
 QString LoadOptions::Usage() {
-    return QStringLiteral("uso: ger-load [--host H] [--port P] [--idle N] [--busy N] "
-                          "[--seconds S] [--branch CODE] [--type CODE]\n");
+    return QStringLiteral("uso: ger-load [--host H] [--port P]... [--ports P1,P2,...] "
+                          "[--idle N] [--busy N]\n"
+                          "                [--seconds S] [--branch CODE] [--type CODE]\n");
 }
 
 } // namespace ger

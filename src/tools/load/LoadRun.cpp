@@ -1,8 +1,8 @@
 #include "tools/load/LoadRun.h"
 
-#include "platform/net/NetExceptions.h"
 #include "platform/net/RemoteClient.h"
 #include "tools/call/CallPrinter.h"
+#include "tools/load/IdleSessions.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -29,9 +29,9 @@ struct ClientTally {
     }
 };
 
-std::unique_ptr<RemoteClient> Open(const LoadOptions& options) {
+std::unique_ptr<RemoteClient> Open(const LoadOptions& options, quint16 port) {
     auto client = std::make_unique<RemoteClient>();
-    client->open(options.host, options.port, kModule);
+    client->open(options.host, port, kModule);
     return client;
 }
 
@@ -52,10 +52,10 @@ void Timed(RemoteClient& client, const QString& method, QList<CallArgument> argu
     }
 }
 
-void Busy(const LoadOptions& options, QDeadlineTimer end, ClientTally& tally) {
+void Busy(const LoadOptions& options, quint16 port, QDeadlineTimer end, ClientTally& tally) {
     std::unique_ptr<RemoteClient> client;
     try {
-        client = Open(options);
+        client = Open(options, port);
     } catch (const Exception& error) {
         tally.refused = true;
         tally.fail(error.Message());
@@ -79,24 +79,19 @@ void Busy(const LoadOptions& options, QDeadlineTimer end, ClientTally& tally) {
 
 LoadReport LoadRun::Run(const LoadOptions& options) {
     LoadReport report;
-    std::vector<std::unique_ptr<RemoteClient>> idle;
-    for (int i = 0; i < options.idle; ++i) {
-        try {
-            idle.push_back(Open(options));
-        } catch (const Exception& error) {
-            if (report.refused++ == 0)
-                report.firstError = error.Message();
-        }
-    }
-    report.idleOpened = static_cast<int>(idle.size());
+    IdleSessions idle(options);
+    report.idleOpened = idle.opened();
+    report.refused = idle.refused();
+    report.firstError = idle.firstError();
 
     std::vector<ClientTally> tallies(static_cast<size_t>(options.busy));
     const QDeadlineTimer end(qint64(options.seconds) * 1000);
     QElapsedTimer clock;
     clock.start();
     std::vector<std::thread> threads;
-    for (ClientTally& tally : tallies)
-        threads.emplace_back([&options, end, &tally] { Busy(options, end, tally); });
+    for (size_t i = 0; i < tallies.size(); ++i)
+        threads.emplace_back([&options, port = options.portFor(static_cast<qsizetype>(i)), end,
+                              &tally = tallies[i]] { Busy(options, port, end, tally); });
     for (std::thread& thread : threads)
         thread.join();
     report.seconds = static_cast<double>(clock.elapsed()) / 1000.0;
@@ -114,16 +109,10 @@ LoadReport LoadRun::Run(const LoadOptions& options) {
     report.reads = LatencySummary::Of(std::move(reads));
     report.writes = LatencySummary::Of(std::move(writes));
 
-    for (const auto& client : idle) {
-        QList<CallArgument> arguments{CallArgument::string(options.branch)};
-        try {
-            client->call(QStringLiteral("GetTpOperFil"), arguments);
-            ++report.idleServedAtEnd;
-        } catch (const Exception& error) {
-            if (report.errors++ == 0 && report.firstError.isEmpty())
-                report.firstError = error.Message();
-        }
-    }
+    report.idleServedAtEnd = idle.serveAll(options.branch, [&report](const QString& message) {
+        if (report.errors++ == 0 && report.firstError.isEmpty())
+            report.firstError = message;
+    });
     return report;
 }
 

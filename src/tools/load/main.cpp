@@ -1,6 +1,6 @@
-// ger-load: a bounded load on an application server (LoadRun), its figures on standard
-// output. Exit codes: 0 when every session was opened and every call succeeded, 1 otherwise,
-// 2 for a wrong command line.
+// ger-load: a bounded load on one or more application servers (LoadRun), its figures on
+// standard output. Exit codes: 0 when every session was opened and every call succeeded, 1
+// otherwise, 2 for a wrong command line.
 
 #include "tools/load/LoadRun.h"
 
@@ -9,19 +9,34 @@
 
 using namespace ger;
 
+namespace {
+
+QString Ports(const LoadOptions& options) {
+    QStringList ports;
+    for (const quint16 port : options.ports)
+        ports.append(QString::number(port));
+    return ports.join(u',');
+}
+
+int Usage(const ELoadUsage& error) {
+    std::fprintf(stderr, "ger-load: %s\n%s", qUtf8Printable(error.Message()),
+                 qUtf8Printable(LoadOptions::Usage()));
+    return 2;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     LoadOptions options;
     try {
         options = LoadOptions::Parse(QCoreApplication::arguments().mid(1));
     } catch (const ELoadUsage& error) {
-        std::fprintf(stderr, "ger-load: %s\n%s", qUtf8Printable(error.Message()),
-                     qUtf8Printable(LoadOptions::Usage()));
-        return 2;
+        return Usage(error);
     }
-    std::printf("ger-load: %d sessões ociosas e %d clientes ativos por %d s em %s:%u\n",
+    std::printf("ger-load: %d sessões ociosas e %d clientes ativos por %d s em %s:%s\n",
                 options.idle, options.busy, options.seconds, qUtf8Printable(options.host),
-                options.port);
+                qUtf8Printable(Ports(options)));
     std::fflush(stdout);
     const LoadReport report = LoadRun::Run(options);
     std::printf("%s", qUtf8Printable(report.Text()));
