@@ -20,6 +20,7 @@
 
 #include "platform/net/RemoteModuleRegistry.h"
 #include "platform/net/RemoteServer.h"
+#include "platform/sql/SqlEngine.h"
 
 #include <QHostAddress>
 #include <QString>
@@ -36,7 +37,9 @@ public:
     static constexpr int DefaultIdleTimeoutSeconds = 30 * 60;
 
     struct Config {
+        // A file, or on Firebird also a server's database (HOST:PATH).
         QString databasePath;
+        SqlEngine engine = SqlEngine::SQLite;
         QHostAddress address = QHostAddress::LocalHost;
         quint16 port = 0; // 0: any free port
         int workers = DefaultWorkers;
@@ -54,7 +57,7 @@ public:
 
     // The modules the server offers: Ger99500.rdmTpOperFil on `databasePath`, its calls run
     // by `workers` call workers.
-    static RemoteModuleRegistry Modules(const QString& databasePath, int workers,
+    static RemoteModuleRegistry Modules(const QString& databasePath, SqlEngine engine, int workers,
                                         std::function<void(const QString&)> callLog = {});
 
     // Checks that `config.databasePath` holds a company database (EDatabaseError or ESqlError
@@ -62,14 +65,16 @@ public:
     // the running server.
     static std::unique_ptr<RemoteServer> Start(const Config& config);
 
-    // Raises EDatabaseError unless the file exists and has the company schema's tables.
-    static void CheckDatabase(const QString& databasePath);
+    // Raises EDatabaseError unless the database opens and has the company schema's tables and
+    // the routines its engine keeps in the database; the message says what to do.
+    static void CheckDatabase(const QString& databasePath, SqlEngine engine = SqlEngine::SQLite);
 };
 
 // AppServer::Start with the usual settings.
 std::unique_ptr<RemoteServer> StartAppServer(const QString& databasePath,
                                              const QHostAddress& address = QHostAddress::LocalHost,
                                              quint16 port = 0,
-                                             int workers = AppServer::DefaultWorkers);
+                                             int workers = AppServer::DefaultWorkers,
+                                             SqlEngine engine = SqlEngine::SQLite);
 
 } // namespace ger

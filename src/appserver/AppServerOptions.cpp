@@ -35,7 +35,8 @@ void AddOptions(QCommandLineParser& parser) {
         {"demo-clients",
          QStringLiteral("Clientes do banco de demonstração (%1).").arg(DemoDatabase::kSeedClients),
          "N"},
-        {"engine", "Com --init-demo: SQLite (padrão) ou Firebird.", "NAME"},
+        {"engine", "O motor do banco: SQLite (padrão) ou Firebird.", "NAME"},
+        {"create-routines", "Cria no banco as rotinas que as consultas chamam e termina."},
         {"print-port", "Escreve \"listening on ENDEREÇO:PORTA\" quando pronto."},
         {"verbose", "Uma linha por chamada em stderr."},
         {{"h", "help"}, "Mostra esta ajuda."},
@@ -91,12 +92,12 @@ AppServerOptions AppServerOptions::Parse(const QStringList& arguments) {
         options.demoClients = NumberOption(parser, "demo-clients", DemoDatabase::kSeedClients,
                                            DemoDatabase::kMaxClients);
     }
+    options.createRoutines = parser.isSet("create-routines");
+    if (options.createRoutines && options.databasePath.isEmpty())
+        throw EUsage(QStringLiteral("--create-routines: informe o banco com --database"));
     if (parser.isSet("engine")) {
-        if (!parser.isSet("init-demo"))
-            throw EUsage(QStringLiteral("--engine: só vale com --init-demo; o servidor de "
-                                        "aplicação serve bancos SQLite"));
         try {
-            options.demoEngine = SqlEngineFromName(parser.value("engine"));
+            options.engine = SqlEngineFromName(parser.value("engine"));
         } catch (const Exception&) {
             throw EUsage(QStringLiteral("--engine deve ser SQLite ou Firebird, não \"%1\"")
                              .arg(parser.value("engine")));
@@ -111,6 +112,7 @@ QString AppServerOptions::Usage() {
                "                   [--idle-timeout SECONDS] [--users FILE]\n"
                "                   [--tls-cert FILE --tls-key FILE] [--print-port] [--verbose]\n"
                "     ger-appserver --init-demo PATH [--demo-clients N] [--engine NOME]\n"
+               "     ger-appserver --database PATH --engine NOME --create-routines\n"
                "     ger-appserver --users FILE --add-user NAME\n"
                "\n"
                "Serve o módulo remoto Ger99500.rdmTpOperFil.\n"
@@ -132,9 +134,10 @@ QString AppServerOptions::Usage() {
                "  --init-demo PATH  cria o banco de demonstração em PATH e termina\n"
                "  --demo-clients N  com --init-demo: o número de clientes do banco, de %4 (os\n"
                "                    da demonstração, o padrão) a %5; os além deles são gerados\n"
-               "  --engine NOME     com --init-demo: SQLite (padrão) ou Firebird (um banco para "
-               "as\n"
-               "                    consultas do host; o servidor serve bancos SQLite)\n"
+               "  --engine NOME     o motor do banco: SQLite (padrão) ou Firebird; no Firebird,\n"
+               "                    PATH é um arquivo (embutido) ou HOST:PATH (um servidor)\n"
+               "  --create-routines cria no banco (Firebird) as rotinas que as consultas chamam\n"
+               "                    e termina\n"
                "  --print-port      escreve \"listening on ENDEREÇO:PORTA\" quando pronto\n"
                "  --verbose         uma linha por chamada em stderr\n")
         .arg(DefaultDatabasePath())
@@ -145,11 +148,11 @@ QString AppServerOptions::Usage() {
         .arg(AppServer::DefaultIdleTimeoutSeconds);
 }
 
-QString AppServerOptions::DefaultDatabasePath() {
+QString AppServerOptions::DefaultDatabasePath(SqlEngine engine) {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/.local/share");
-    return base + QStringLiteral("/ger99500/demo.sqlite");
+    return base + QStringLiteral("/ger99500/demo.") + QLatin1String(TraitsOf(engine).fileSuffix);
 }
 
 } // namespace ger

@@ -5,6 +5,7 @@
 //                 [--idle-timeout SECONDS] [--users FILE] [--tls-cert FILE --tls-key FILE]
 //                 [--print-port] [--verbose]
 //   ger-appserver --init-demo PATH [--demo-clients N] [--engine NAME]
+//   ger-appserver --database PATH --engine NAME --create-routines
 //   ger-appserver --users FILE --add-user NAME
 //
 //   --database PATH    the company database; default DefaultDatabasePath(), created with the
@@ -24,8 +25,10 @@
 //   --init-demo PATH   create the demo database at PATH and exit; an existing file is refused
 //   --demo-clients N   with --init-demo: the clients it holds, the seed's 56 to 1000000 (the
 //                      seed's own by default; those beyond them generated)
-//   --engine NAME      with --init-demo: SQLite (default) or Firebird, a demo database for
-//                      the host's queries on Firebird (the server itself serves SQLite only)
+//   --engine NAME      the database's engine: SQLite (default) or Firebird; on Firebird the
+//                      database is a file (embedded) or HOST:PATH (a Firebird server)
+//   --create-routines  put into --database the routines the queries call (PARAM, NVLSTR,
+//                      INSTR, LISTA_CODIGOS on Firebird) and exit
 //   --print-port       print "listening on ADDRESS:PORT" on stdout once ready
 //   --verbose          one line per remote call on stderr
 //
@@ -59,7 +62,8 @@ public:
     QString tlsKeyPath;
     QString initDemoPath; // not empty: create the demo database and exit
     int demoClients = DemoDatabase::kSeedClients;
-    SqlEngine demoEngine = SqlEngine::SQLite;
+    SqlEngine engine = SqlEngine::SQLite;
+    bool createRoutines = false;
     bool printPort = false;
     bool verbose = false;
     bool showHelp = false;
@@ -68,8 +72,9 @@ public:
     static AppServerOptions Parse(const QStringList& arguments);
     static QString Usage();
 
-    // $XDG_DATA_HOME/ger99500/demo.sqlite, or ~/.local/share/ger99500/demo.sqlite.
-    static QString DefaultDatabasePath();
+    // $XDG_DATA_HOME/ger99500/demo.sqlite (demo.fdb on Firebird), or the same under
+    // ~/.local/share.
+    static QString DefaultDatabasePath(SqlEngine engine = SqlEngine::SQLite);
 };
 
 } // namespace ger

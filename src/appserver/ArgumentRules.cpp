@@ -19,6 +19,11 @@ QString ArgumentRules::Code(const QString& value, const QString& label) {
                            "cadastrado tem. Nada foi gravado.")
                 .arg(label, hex.toUpper()));
     }
+    if (value.endsWith(u' '))
+        throw EMethodFailure::InvalidArgument(
+            QStringLiteral("Código inválido para %1: \"%2\" termina em espaço, e nenhum código "
+                           "cadastrado termina assim. Nada foi gravado.")
+                .arg(label, value));
     return value;
 }
 

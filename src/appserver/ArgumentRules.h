@@ -12,7 +12,9 @@ namespace ger {
 class ArgumentRules {
 public:
     // A code as the database stores it (a branch, a client, an operation type, a
-    // registration): printable ASCII characters only (the blank included), or the empty string.
+    // registration): printable ASCII characters only (the blank included, but not at the end),
+    // or the empty string. A code ending in a blank is refused because Firebird compares texts
+    // without their trailing blanks, so "01 " would find type 01 there and nothing on SQLite.
     // Anything else is refused before a statement sees it: SQLite reads a leading U+FEFF or U+FFFE
     // of a bound text as a byte-order mark and drops it, so "\uFEFF0301" would find branch 0301.
     // `label` names the code in the message ("a filial").

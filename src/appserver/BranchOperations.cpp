@@ -2,6 +2,8 @@
 
 #include "appserver/PacketLayouts.h"
 #include "appserver/PacketQuery.h"
+#include "appserver/ServerSql.h"
+#include "platform/sql/DatabaseConnection.h"
 #include "platform/sql/SqlStatement.h"
 
 namespace ger {
@@ -21,37 +23,23 @@ SELECT T.CDTIPOOPER || ' - ' || O.NMTIPOOPER AS OPERACAO,
  ORDER BY T.CDTIPOOPER
 )sql";
 
+// A parameter compared with a literal is cast to a text: Firebird would type it after the
+// literal ('' is CHAR(0)) and the driver would cut or pad the value to fit.
 const char* const kUpdate = R"sql(
 UPDATE TIPOOPERFILIAL
    SET IDLIBERADO = :P_IDLIBERADO,
        IDLANCMANUAL = :P_IDLANCMANUAL,
        IDENDEMISTPOPFIL = :P_IDENDEMISTPOPFIL,
        CDINSCMUNI = CASE WHEN :P_IDENDEMISTPOPFIL = 'M'
-                         THEN COALESCE(NULLIF(:P_CDINSCMUNI, ''), CDINSCMUNI) END
+                         THEN COALESCE(NULLIF(CAST(:P_CDINSCMUNI AS VARCHAR(8191)), ''),
+                                       CDINSCMUNI) END
  WHERE CDFILIAL = :P_CDFILIAL AND CDTIPOOPER = :P_CDTIPOOPER
 )sql";
 
-// The WHERE clause also keeps SQLite from reading ON CONFLICT as a join constraint.
-const char* const kBulk = R"sql(
-INSERT INTO TIPOOPERFILIAL
-       (CDFILIAL, CDTIPOOPER, IDLIBERADO, IDLANCMANUAL, IDENDEMISTPOPFIL, CDINSCMUNI)
-SELECT F.CDFILIAL, O.CDTIPOOPER, :P_IDLIBERADO, :P_IDLANCMANUAL, :P_IDENDEMISTPOPFIL, NULL
-  FROM FILIAL F, TIPOOPERAC O
- WHERE (:P_TINSCESTA = 'T' OR F.CDINSCESTA IN (SELECT value FROM json_each(:P_INSCESTA)))
-   AND (:P_TFILIAL = 'T' OR F.CDFILIAL IN (SELECT value FROM json_each(:P_FILIAL)))
-   AND CASE WHEN :P_TTIPOOPER = 'T' THEN O.IDUTILOPER = 'S' AND O.IDENTRSAIDOP = 'S'
-            ELSE O.CDTIPOOPER IN (SELECT value FROM json_each(:P_TIPOOPER)) END
- ORDER BY F.CDFILIAL, O.CDTIPOOPER
-ON CONFLICT (CDFILIAL, CDTIPOOPER) DO UPDATE
-   SET IDLIBERADO = excluded.IDLIBERADO,
-       IDLANCMANUAL = excluded.IDLANCMANUAL,
-       IDENDEMISTPOPFIL = excluded.IDENDEMISTPOPFIL,
-       CDINSCMUNI = NULL
-)sql";
-
-void BindList(SqlStatement& statement, const QString& name, const CodeList& list) {
+void BindList(SqlStatement& statement, const ServerSql& sql, const QString& name,
+              const CodeList& list) {
     statement.bind("P_T" + name, list.isAll() ? QStringLiteral("T") : QStringLiteral(""));
-    statement.bind("P_" + name, list.json());
+    statement.bind("P_" + name, sql.listParameter(list));
 }
 
 void BindSettings(SqlStatement& statement, const BranchOperations::Settings& settings) {
@@ -87,11 +75,12 @@ bool BranchOperations::update(const QString& branch, const QString& type,
 }
 
 qint64 BranchOperations::writeBulk(const BulkSelection& selection, const Settings& settings) {
-    SqlStatement bulk(m_connection, QString::fromUtf8(kBulk));
+    const ServerSql& sql = ServerSqlOf(m_connection.engine());
+    SqlStatement bulk(m_connection, QString::fromUtf8(sql.bulkWrite));
     BindSettings(bulk, settings);
-    BindList(bulk, "INSCESTA", selection.stateRegistrations);
-    BindList(bulk, "FILIAL", selection.branches);
-    BindList(bulk, "TIPOOPER", selection.operationTypes);
+    BindList(bulk, sql, "INSCESTA", selection.stateRegistrations);
+    BindList(bulk, sql, "FILIAL", selection.branches);
+    BindList(bulk, sql, "TIPOOPER", selection.operationTypes);
     return bulk.execute();
 }
 

@@ -9,6 +9,8 @@ namespace ger {
 
 namespace {
 
+// :P_CDTIPOOPER is cast where it meets the literal: Firebird would type it CHAR(0) after ''
+// and the driver would cut every value to nothing, so that every type matched.
 const char* const kList = R"sql(
 SELECT T.CDFILIAL AS CDFILIAL,
        T.CDTIPOOPER AS CDTIPOOPER,
@@ -22,7 +24,7 @@ SELECT T.CDFILIAL AS CDFILIAL,
   JOIN CLIENTE C ON C.CDCLIENTE = T.CDCLIENTE
  WHERE T.CDFILIAL = :P_CDFILIAL
    AND T.CDCLIENTE = :P_CDCLIENTE
-   AND (:P_CDTIPOOPER = '' OR T.CDTIPOOPER = :P_CDTIPOOPER)
+   AND (CAST(:P_CDTIPOOPER AS VARCHAR(8191)) = '' OR T.CDTIPOOPER = :P_CDTIPOOPER)
  ORDER BY T.CDTIPOOPER
 )sql";
 

@@ -10,8 +10,9 @@
 // Anything else ("", "0001", "'0001', '0101'", "'0001',", "''") is refused with
 // EMethodFailure (InvalidArgument), and so is a list of more than MaxCodes codes: the screens
 // offer "Todos" for more. A code may hold any character but the quote; whether it is
-// registered is the caller's check. The codes go to SQL as one JSON array parameter, expanded
-// with json_each(), so whatever a code holds stays data.
+// registered is the caller's check. The codes go to SQL as one parameter, expanded inside the
+// statement (ServerSql: json_each() on SQLite, LISTA_CODIGOS on Firebird), so whatever a code
+// holds stays data.
 
 #include <QString>
 #include <QStringList>
@@ -27,7 +28,7 @@ public:
     bool isAll() const { return m_isAll; }
     // The listed codes in the order given, each once; empty for "T".
     const QStringList& codes() const { return m_codes; }
-    // The codes as a JSON array text, for json_each().
+    // The codes as a JSON array text, for SQLite's json_each().
     QString json() const;
 
 private:

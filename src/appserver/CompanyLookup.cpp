@@ -1,6 +1,8 @@
 #include "appserver/CompanyLookup.h"
 
 #include "appserver/EMethodFailure.h"
+#include "appserver/ServerSql.h"
+#include "platform/sql/DatabaseConnection.h"
 #include "platform/sql/SqlStatement.h"
 
 namespace ger {
@@ -12,22 +14,16 @@ struct ListedTable {
     const char* name;         // for the message, plural
 };
 
-ListedTable ListedTableOf(CompanyLookup::Table table) {
+ListedTable ListedTableOf(CompanyLookup::Table table, const ServerSql& sql) {
     switch (table) {
     case CompanyLookup::Table::StateRegistrations:
-        return {"SELECT value FROM json_each(:P_CODIGOS) "
-                "WHERE value NOT IN (SELECT CDINSCESTA FROM INSCRESTAD)",
-                "Inscrições estaduais não cadastradas"};
+        return {sql.missingStateRegistrations, "Inscrições estaduais não cadastradas"};
     case CompanyLookup::Table::Branches:
-        return {"SELECT value FROM json_each(:P_CODIGOS) "
-                "WHERE value NOT IN (SELECT CDFILIAL FROM FILIAL)",
-                "Filiais não cadastradas"};
+        return {sql.missingBranches, "Filiais não cadastradas"};
     case CompanyLookup::Table::OperationTypes:
         break;
     }
-    return {"SELECT value FROM json_each(:P_CODIGOS) "
-            "WHERE value NOT IN (SELECT CDTIPOOPER FROM TIPOOPERAC)",
-            "Tipos de operação não cadastrados"};
+    return {sql.missingOperationTypes, "Tipos de operação não cadastrados"};
 }
 
 } // namespace
@@ -87,9 +83,10 @@ void CompanyLookup::requireMunicipalRegistration(const Branch& branch,
 void CompanyLookup::requireListed(Table table, const CodeList& list) {
     if (list.isAll())
         return;
-    const ListedTable listed = ListedTableOf(table);
+    const ServerSql& sql = ServerSqlOf(m_connection.engine());
+    const ListedTable listed = ListedTableOf(table, sql);
     SqlStatement statement(m_connection, QString::fromUtf8(listed.missingCodes));
-    statement.bind("P_CODIGOS", list.json());
+    statement.bind("P_CODIGOS", sql.listParameter(list));
     const SqlRowSet missing = statement.select();
     if (missing.isEmpty())
         return;

@@ -2,15 +2,16 @@
 
 #include "appserver/PacketLayouts.h"
 #include "appserver/PacketQuery.h"
+#include "appserver/ServerSql.h"
+#include "platform/sql/DatabaseConnection.h"
 
 namespace ger {
 
 namespace {
 
+// After the address kinds' rows, which are the engine's (ServerSql). EXISTEINFO's literals are
+// cast so that no engine pads "CADASTRADO" to the width of the longer one.
 const char* const kSelect = R"sql(
-WITH KINDS (IDTPENDEFILI, ORDEM) AS (
-  VALUES ('P', 1), ('C', 2), ('E', 3), ('X', 4), ('T', 5), ('I', 6), ('M', 7)
-)
 SELECT K.IDTPENDEFILI AS IDTPENDEFILI,
        F.NMFILIAL AS NMFILIAL,
        E.NMRAZSOCFILI AS NMRAZSOCFILI,
@@ -29,7 +30,8 @@ SELECT K.IDTPENDEFILI AS IDTPENDEFILI,
        B.NMBAIRRO AS NMBAIRRO,
        E.NRCEPFILI AS NRCEPFILI,
        E.NRTELEFILI AS NRTELEFILI,
-       CASE WHEN E.CDFILIAL IS NULL THEN 'NAO_CADASTRADO' ELSE 'CADASTRADO' END AS EXISTEINFO,
+       CASE WHEN E.CDFILIAL IS NULL THEN CAST('NAO_CADASTRADO' AS VARCHAR(14))
+            ELSE CAST('CADASTRADO' AS VARCHAR(14)) END AS EXISTEINFO,
        F.CDINSCMUNI AS CDINSCMUNIEMP
   FROM FILIAL F
  CROSS JOIN KINDS K
@@ -43,6 +45,11 @@ SELECT K.IDTPENDEFILI AS IDTPENDEFILI,
 
 } // namespace
 
+QByteArray IssuingData::Text() const {
+    return QByteArrayLiteral("WITH KINDS (IDTPENDEFILI, ORDEM) AS (\n") +
+           ServerSqlOf(m_connection.engine()).addressKinds + QByteArrayLiteral("\n)") + kSelect;
+}
+
 IssuingData::IssuingData(DatabaseConnection& connection)
     : m_connection(connection) {}
 
@@ -51,7 +58,7 @@ IssuingData::~IssuingData() = default;
 QByteArray IssuingData::packet(const QString& branch) {
     if (!m_select)
         m_select =
-            std::make_unique<PacketQuery>(m_connection, kSelect, PacketLayouts::IssuingData());
+            std::make_unique<PacketQuery>(m_connection, Text(), PacketLayouts::IssuingData());
     m_select->bind(":P_CDFILIAL", branch);
     return m_select->packet();
 }

@@ -27,6 +27,8 @@ public:
     QByteArray packet(const QString& branch);
 
 private:
+    QByteArray Text() const;
+
     DatabaseConnection& m_connection;
     std::unique_ptr<PacketQuery> m_select;
 };

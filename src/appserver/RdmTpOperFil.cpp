@@ -43,10 +43,12 @@ QString DatabaseFailureText(const QString& method, const EDatabaseError& error) 
 
 } // namespace
 
-RdmTpOperFil::RdmTpOperFil(const QString& databasePath, std::shared_ptr<WriteTurns> writes)
+RdmTpOperFil::RdmTpOperFil(const QString& databasePath, SqlEngine engine,
+                           std::shared_ptr<WriteTurns> writes)
     : RemoteDataModule(ModuleName)
     , m_writes(std::move(writes))
-    , m_connection(std::make_unique<DatabaseConnection>(databasePath))
+    , m_connection(std::make_unique<DatabaseConnection>(
+          databasePath, DatabaseConnection::OpenMode::OpenExisting, engine))
     , m_lookup(*m_connection)
     , m_branchOperations(*m_connection)
     , m_clientOperations(*m_connection)

@@ -14,7 +14,8 @@
 //
 // Results follow ServerResult; GetTpOperFil raises a remote exception instead of a failed
 // result. Every argument is checked before anything is written, every write is one
-// transaction (BEGIN IMMEDIATE) that a failure rolls back whole, and every value is bound as a
+// transaction (BEGIN IMMEDIATE on SQLite) that a failure rolls back whole and that a conflict
+// with another server's write runs again (SqlTransaction::Run), and every value is bound as a
 // parameter. A database error becomes a failed result (code DatabaseError) whose message is
 // the database's, after a sentence saying that nothing was written.
 //
@@ -27,6 +28,7 @@
 #include "appserver/CompanyLookup.h"
 #include "appserver/IssuingData.h"
 #include "platform/net/RemoteDataModule.h"
+#include "platform/sql/SqlEngine.h"
 
 #include <functional>
 #include <memory>
@@ -40,9 +42,10 @@ class RdmTpOperFil : public RemoteDataModule {
 public:
     static inline const QString ModuleName = QStringLiteral("Ger99500.rdmTpOperFil");
 
-    // Opens the company database at `databasePath` (which must exist); raises ESqlError when
-    // it cannot. Instances that share `writes` take turns for their write transactions.
-    explicit RdmTpOperFil(const QString& databasePath,
+    // Opens the company database at `databasePath` (which must exist) on `engine`; raises
+    // ESqlError when it cannot. Instances that share `writes` take turns for their write
+    // transactions.
+    explicit RdmTpOperFil(const QString& databasePath, SqlEngine engine = SqlEngine::SQLite,
                           std::shared_ptr<WriteTurns> writes = nullptr);
     ~RdmTpOperFil() override;
 

@@ -2,7 +2,8 @@
 // The application server under test: a fresh copy of the demo database per test, served by
 // StartAppServer on a loopback port chosen by the system, and a RemoteClient on it. Tests call
 // the module's methods over the wire exactly as the screens do and read the database
-// directly to see what was written.
+// directly to see what was written. The database is SQLite's; a fixture made
+// OnEveryEngine<Fixture> runs its tests (TEST_P) on every engine, Firebird embedded included.
 
 #include "SeededDatabase.h"
 #include "appserver/AppServer.h"
@@ -18,7 +19,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
+#include <string>
+#include <tuple>
 
 namespace ger::test {
 
@@ -58,19 +62,28 @@ inline std::vector<PacketValue> Column(const DataPacket& packet, const QString& 
 
 class AppServerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        s_template = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(s_template->isValid());
-        DemoDatabase::Create(TemplatePath());
+    static void TearDownTestSuite() { s_templates.clear(); }
+
+    // The engine of the test's database.
+    virtual SqlEngine engine() const { return SqlEngine::SQLite; }
+
+    // The demo database on the test's engine, made once per suite and copied for each test.
+    QString templatePath() {
+        std::unique_ptr<QTemporaryDir>& dir = s_templates[engine()];
+        const QString file = QStringLiteral("demo.") + QLatin1String(TraitsOf(engine()).fileSuffix);
+        if (!dir) {
+            dir = std::make_unique<QTemporaryDir>();
+            DemoDatabase::Create(dir->filePath(file), DemoDatabase::kSeedClients, engine());
+        }
+        return dir->filePath(file);
     }
-    static void TearDownTestSuite() { s_template.reset(); }
-    static QString TemplatePath() { return s_template->filePath(QStringLiteral("demo.sqlite")); }
 
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(QFile::copy(TemplatePath(), path()));
+        ASSERT_TRUE(QFile::copy(templatePath(), path()));
         prepareDatabase();
-        m_server = StartAppServer(path());
+        m_server =
+            StartAppServer(path(), QHostAddress::LocalHost, 0, AppServer::DefaultWorkers, engine());
         m_client.open(QStringLiteral("127.0.0.1"), m_server->serverPort(),
                       RdmTpOperFil::ModuleName);
     }
@@ -84,7 +97,10 @@ protected:
     // Runs before the server starts, on the test's own copy (triggers, extra rows).
     virtual void prepareDatabase() {}
 
-    QString path() const { return m_dir.filePath(QStringLiteral("empresa.sqlite")); }
+    QString path() const {
+        return m_dir.filePath(QStringLiteral("empresa.") +
+                              QLatin1String(TraitsOf(engine()).fileSuffix));
+    }
     quint16 port() const { return m_server->serverPort(); }
 
     QVariant call(const QString& method, Args& args) { return m_client.call(method, args); }
@@ -115,7 +131,8 @@ protected:
 
     DatabaseConnection& db() {
         if (!m_db)
-            m_db = std::make_unique<DatabaseConnection>(path());
+            m_db = std::make_unique<DatabaseConnection>(
+                path(), DatabaseConnection::OpenMode::OpenExisting, engine());
         return *m_db;
     }
 
@@ -142,7 +159,40 @@ protected:
     std::unique_ptr<DatabaseConnection> m_db;
 
 private:
-    static inline std::unique_ptr<QTemporaryDir> s_template;
+    static inline std::map<SqlEngine, std::unique_ptr<QTemporaryDir>> s_templates;
 };
+
+// Fixture's tests on every engine: write them with TEST_P and instantiate with
+// INSTANTIATE_TEST_SUITE_P(Engines, Name, EveryEngine(), EngineName).
+template <class Fixture>
+class OnEveryEngine : public Fixture, public ::testing::WithParamInterface<SqlEngine> {
+protected:
+    SqlEngine engine() const override { return this->GetParam(); }
+};
+
+// The same with cases of the test's own: the parameter is (engine, case); instantiate with
+// ::testing::Combine(EveryEngine(), ::testing::Values(cases...)) and EngineAndCaseName<Case>.
+template <class Fixture, class Case>
+class OnEveryEngineWith : public Fixture,
+                          public ::testing::WithParamInterface<std::tuple<SqlEngine, Case>> {
+protected:
+    SqlEngine engine() const override { return std::get<0>(this->GetParam()); }
+    const Case& testCase() const { return std::get<1>(this->GetParam()); }
+};
+
+inline auto EveryEngine() {
+    return ::testing::ValuesIn(AllSqlEngines().begin(), AllSqlEngines().end());
+}
+
+inline std::string EngineName(const ::testing::TestParamInfo<SqlEngine>& info) {
+    return SqlEngineName(info.param).toStdString();
+}
+
+// "<engine>_<case name>", for cases with a `name`.
+template <class Case>
+std::string EngineAndCaseName(const ::testing::TestParamInfo<std::tuple<SqlEngine, Case>>& info) {
+    return SqlEngineName(std::get<0>(info.param)).toStdString() + '_' +
+           std::string(std::get<1>(info.param).name);
+}
 
 } // namespace ger::test

@@ -33,6 +33,19 @@ TEST(AppServerOptionsTest, ReadsEveryOptionAndDefaultsToLoopbackOnTheUsualPort) 
               QStringLiteral("/tmp/d.sqlite"));
 }
 
+TEST(AppServerOptionsTest, ServesAndPreparesEitherEngine) {
+    EXPECT_EQ(ParseOptions({}).engine, SqlEngine::SQLite);
+    const AppServerOptions firebird =
+        ParseOptions({"--database", "127.0.0.1:/srv/empresa.fdb", "--engine", "FIREBIRD"});
+    EXPECT_EQ(firebird.engine, SqlEngine::Firebird);
+    EXPECT_FALSE(firebird.createRoutines);
+    EXPECT_TRUE(
+        ParseOptions({"--database", "/tmp/e.fdb", "--engine", "firebird", "--create-routines"})
+            .createRoutines);
+    EXPECT_TRUE(AppServerOptions::DefaultDatabasePath(SqlEngine::Firebird).endsWith("/demo.fdb"));
+    EXPECT_TRUE(AppServerOptions::DefaultDatabasePath().endsWith("/demo.sqlite"));
+}
+
 TEST(AppServerOptionsTest, RefusesWhatItCannotUse) {
     const std::vector<QStringList> bad{
         {"--port", "65536"},
@@ -46,13 +59,33 @@ TEST(AppServerOptionsTest, RefusesWhatItCannotUse) {
         {"--frobnicate"},
         {"extra"},
         {"--port"},
-        {"--engine", "firebird"},
-        {"--init-demo", "/tmp/x.fdb", "--engine", "oracle"},
+        {"--engine", "oracle"},
+        {"--create-routines"},
         {"--users", "/tmp/u", "--add-user", ""},
         {"--tls-cert", "/tmp/c"},
     };
     for (const QStringList& arguments : bad)
         EXPECT_THROW(ParseOptions(arguments), EUsage) << arguments.join(' ').toStdString();
+}
+
+TEST(AppServerStartTest, RefusesAFirebirdDatabaseWithoutItsRoutinesAndSaysHowToMakeThem) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("empresa.fdb");
+    DemoDatabase::Create(path, DemoDatabase::kSeedClients, SqlEngine::Firebird);
+    {
+        DatabaseConnection db(path, DatabaseConnection::OpenMode::OpenExisting,
+                              SqlEngine::Firebird);
+        db.executeScript("DROP PROCEDURE LISTA_CODIGOS");
+    }
+    EXPECT_THAT([&] { AppServer::CheckDatabase(path, SqlEngine::Firebird); },
+                ThrowsWithMessage<EDatabaseError>(testing::AllOf(
+                    testing::HasSubstr("LISTA_CODIGOS"), testing::HasSubstr("--create-routines"))));
+    {
+        DatabaseConnection db(path, DatabaseConnection::OpenMode::OpenExisting,
+                              SqlEngine::Firebird);
+        db.createRoutines();
+    }
+    EXPECT_NO_THROW(AppServer::CheckDatabase(path, SqlEngine::Firebird));
 }
 
 TEST(AppServerStartTest, RefusesAMissingFileOrOneWithoutTheCompanyTables) {

@@ -60,12 +60,13 @@ TEST(CodeListTest, ANulInsideAQuotedCodeIsRefusedNotTakenAsAnotherCode) {
 }
 
 TEST(ArgumentRulesTest, ACodeIsPrintableAsciiOrRefused) {
-    for (const char* good : {"", "0001", "01", "000000000000000000001", "31428573 ", "x) OR (1"})
+    for (const char* good : {"", "0001", "01", "000000000000000000001", " 0001", "x) OR (1"})
         EXPECT_EQ(ArgumentRules::Code(QString::fromUtf8(good), "a filial"),
                   QString::fromUtf8(good));
     const QStringList bad{QStringLiteral("\uFEFF0301"), QStringLiteral("\uFFFE0301"),
                           QStringLiteral("03\u200B01"), QStringLiteral("0301\r"),
-                          QStringLiteral("Filial São"), QString(QChar(0)) + "301"};
+                          QStringLiteral("Filial São"), QString(QChar(0)) + "301",
+                          QStringLiteral("31428573 ")};
     for (const QString& value : bad)
         EXPECT_THAT([&] { ArgumentRules::Code(value, "a filial"); },
                     testing::Throws<EMethodFailure>(testing::AllOf(

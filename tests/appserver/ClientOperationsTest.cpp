@@ -12,7 +12,7 @@ namespace {
 
 const QString kBranch = QStringLiteral("0001");
 
-class ClientOperationsTest : public AppServerTest {
+class ClientOperationsOnOneEngine : public AppServerTest {
 protected:
     QString client(int index = 0) const { return DemoDatabase::ClientCode(index); }
 
@@ -49,7 +49,9 @@ protected:
 
 } // namespace
 
-TEST_F(ClientOperationsTest, SetTipoOperCliAddsTheTypeToTheClientAtTheBranch) {
+using ClientOperationsTest = OnEveryEngine<ClientOperationsOnOneEngine>;
+
+TEST_P(ClientOperationsTest, SetTipoOperCliAddsTheTypeToTheClientAtTheBranch) {
     const QString type = newType(client());
     const QStringList before = typesOf(client());
     const QStringList otherBranch = typesOf(client(), "0301");
@@ -64,7 +66,7 @@ TEST_F(ClientOperationsTest, SetTipoOperCliAddsTheTypeToTheClientAtTheBranch) {
     EXPECT_EQ(args[1].value.toString(), client());
 }
 
-TEST_F(ClientOperationsTest, SetTipoOperCliTwiceIsAlreadyRegistered) {
+TEST_P(ClientOperationsTest, SetTipoOperCliTwiceIsAlreadyRegistered) {
     const QString type = typesOf(client()).constFirst();
     const auto before = writtenTables();
     const ServerResult::Parts parts =
@@ -74,7 +76,7 @@ TEST_F(ClientOperationsTest, SetTipoOperCliTwiceIsAlreadyRegistered) {
     EXPECT_EQ(writtenTables(), before);
 }
 
-TEST_F(ClientOperationsTest, SetTipoOperCliRefusalsWriteNothing) {
+TEST_P(ClientOperationsTest, SetTipoOperCliRefusalsWriteNothing) {
     const QString supplierOnly =
         scalar("SELECT MIN(CDTIPOOPER) FROM TIPOOPERAC WHERE IDENTRSAIDOP = 'N'");
     ASSERT_FALSE(supplierOnly.isEmpty());
@@ -104,7 +106,7 @@ TEST_F(ClientOperationsTest, SetTipoOperCliRefusalsWriteNothing) {
     EXPECT_EQ(writtenTables(), before);
 }
 
-TEST_F(ClientOperationsTest, DelTipoOperCliRemovesTheRowDeletedInTheDataset) {
+TEST_P(ClientOperationsTest, DelTipoOperCliRemovesTheRowDeletedInTheDataset) {
     load(m_cds, client());
     const QStringList before = typesOf(client());
     const QStringList otherBranch = typesOf(client(), "0301");
@@ -120,7 +122,7 @@ TEST_F(ClientOperationsTest, DelTipoOperCliRemovesTheRowDeletedInTheDataset) {
     EXPECT_EQ(args[1].value.toString(), client());
 }
 
-TEST_F(ClientOperationsTest, DelTipoOperCliAppliesEveryRemovalAndRefusesInsertsAndEdits) {
+TEST_P(ClientOperationsTest, DelTipoOperCliAppliesEveryRemovalAndRefusesInsertsAndEdits) {
     load(m_cds, client(2));
     const QStringList before = typesOf(client(2));
     ASSERT_GE(before.size(), 3);
@@ -150,7 +152,7 @@ TEST_F(ClientOperationsTest, DelTipoOperCliAppliesEveryRemovalAndRefusesInsertsA
     EXPECT_EQ(typesOf(client(2)), before.mid(2));
 }
 
-TEST_F(ClientOperationsTest, DelTipoOperCliSentAgainAfterSuccessDoesNoHarm) {
+TEST_P(ClientOperationsTest, DelTipoOperCliSentAgainAfterSuccessDoesNoHarm) {
     load(m_cds, client());
     const QString removed = typesOf(client()).constFirst();
     deleteType(m_cds, removed);
@@ -162,7 +164,7 @@ TEST_F(ClientOperationsTest, DelTipoOperCliSentAgainAfterSuccessDoesNoHarm) {
     EXPECT_FALSE(typesOf(client()).contains(removed));
 }
 
-TEST_F(ClientOperationsTest, DelTipoOperCliOfAnotherClientWritesNothing) {
+TEST_P(ClientOperationsTest, DelTipoOperCliOfAnotherClientWritesNothing) {
     load(m_cds, client());
     deleteType(m_cds, typesOf(client()).constFirst());
     const auto before = writtenTables();
@@ -172,7 +174,7 @@ TEST_F(ClientOperationsTest, DelTipoOperCliOfAnotherClientWritesNothing) {
     EXPECT_EQ(writtenTables(), before);
 }
 
-TEST_F(ClientOperationsTest, DelTipoOperCliWithOneForeignRowWritesNoneOfTheOthers) {
+TEST_P(ClientOperationsTest, DelTipoOperCliWithOneForeignRowWritesNoneOfTheOthers) {
     load(m_cds, client());
     deleteType(m_cds, typesOf(client()).at(0));
     const DeltaPacket own = DeltaPacket::Decode(m_cds.Delta());
@@ -189,7 +191,7 @@ TEST_F(ClientOperationsTest, DelTipoOperCliWithOneForeignRowWritesNoneOfTheOther
 
 // A removal whose branch carries a byte-order mark would remove the row of the branch behind
 // it: the whole list is refused.
-TEST_F(ClientOperationsTest, DelTipoOperCliWithAMarkedBranchWritesNothing) {
+TEST_P(ClientOperationsTest, DelTipoOperCliWithAMarkedBranchWritesNothing) {
     load(m_cds, client());
     deleteType(m_cds, typesOf(client()).constFirst());
     DeltaPacket marked = DeltaPacket::Decode(m_cds.Delta());
@@ -203,7 +205,7 @@ TEST_F(ClientOperationsTest, DelTipoOperCliWithAMarkedBranchWritesNothing) {
     EXPECT_EQ(writtenTables(), before);
 }
 
-TEST_F(ClientOperationsTest, DelTipoOperCliRefusesWhatIsNoUsableDelta) {
+TEST_P(ClientOperationsTest, DelTipoOperCliRefusesWhatIsNoUsableDelta) {
     load(m_cds, client());
     deleteType(m_cds, typesOf(client()).constFirst());
     const QByteArray delta = m_cds.Delta();
@@ -237,3 +239,5 @@ TEST_F(ClientOperationsTest, DelTipoOperCliRefusesWhatIsNoUsableDelta) {
         << "the rows are not the unknown client's";
     EXPECT_EQ(writtenTables(), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, ClientOperationsTest, EveryEngine(), EngineName);

@@ -16,11 +16,13 @@ namespace {
 constexpr int kClients = 4;
 constexpr int kRounds = 15;
 
-class ConcurrencyTest : public AppServerTest {};
+class ConcurrencyOnOneEngine : public AppServerTest {};
 
 } // namespace
 
-TEST_F(ConcurrencyTest, ClientsWritingAtOnceAllSucceedAndTheLastWriteOfEachRowStays) {
+using ConcurrencyTest = OnEveryEngine<ConcurrencyOnOneEngine>;
+
+TEST_P(ConcurrencyTest, ClientsWritingAtOnceAllSucceedAndTheLastWriteOfEachRowStays) {
     const QString branches[kClients] = {"0001", "0101", "0201", "0301"};
     std::atomic<int> failures{0};
     std::atomic<int> wrongReads{0};
@@ -64,7 +66,7 @@ TEST_F(ConcurrencyTest, ClientsWritingAtOnceAllSucceedAndTheLastWriteOfEachRowSt
                   last + last);
 }
 
-TEST_F(ConcurrencyTest, AdditionsOfOneTypeFromManyClientsStoreOneRow) {
+TEST_P(ConcurrencyTest, AdditionsOfOneTypeFromManyClientsStoreOneRow) {
     const QString client = DemoDatabase::ClientCode(30);
     std::atomic<int> added{0};
     std::atomic<int> duplicates{0};
@@ -92,3 +94,5 @@ TEST_F(ConcurrencyTest, AdditionsOfOneTypeFromManyClientsStoreOneRow) {
                         .arg(client)),
               1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, ConcurrencyTest, EveryEngine(), EngineName);

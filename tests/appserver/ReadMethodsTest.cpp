@@ -13,7 +13,7 @@ namespace {
 
 const QString kClient1 = DemoDatabase::ClientCode(0);
 
-class ReadMethodsTest : public AppServerTest {};
+class ReadMethodsOnOneEngine : public AppServerTest {};
 
 std::vector<PacketField> Fields(std::initializer_list<std::pair<const char*, int>> list) {
     std::vector<PacketField> fields;
@@ -24,7 +24,9 @@ std::vector<PacketField> Fields(std::initializer_list<std::pair<const char*, int
 
 } // namespace
 
-TEST_F(ReadMethodsTest, GetTpOperFilPacketHasTheGridFieldsAndSizes) {
+using ReadMethodsTest = OnEveryEngine<ReadMethodsOnOneEngine>;
+
+TEST_P(ReadMethodsTest, GetTpOperFilPacketHasTheGridFieldsAndSizes) {
     const QVariant result = call("GetTpOperFil", {Val("0001")});
     ASSERT_EQ(result.typeId(), QMetaType::QByteArray) << "loaded as it comes: bytes, no array";
     const DataPacket packet = DataPacket::Decode(result.toByteArray());
@@ -36,7 +38,7 @@ TEST_F(ReadMethodsTest, GetTpOperFilPacketHasTheGridFieldsAndSizes) {
                                      {"IDENDEMISTPOPFIL", 1}}));
 }
 
-TEST_F(ReadMethodsTest, GetTpOperFilListsTheBranchRowsByCodeWithCodeAndName) {
+TEST_P(ReadMethodsTest, GetTpOperFilListsTheBranchRowsByCodeWithCodeAndName) {
     const DataPacket packet = DataPacket::Decode(call("GetTpOperFil", {Val("0101")}).toByteArray());
     const SqlRowSet expected =
         select("SELECT T.CDTIPOOPER, O.NMTIPOOPER, T.IDLIBERADO, T.IDLANCMANUAL, "
@@ -58,23 +60,26 @@ TEST_F(ReadMethodsTest, GetTpOperFilListsTheBranchRowsByCodeWithCodeAndName) {
     }
 }
 
-TEST_F(ReadMethodsTest, GetTpOperFilOfABranchWithoutTypesIsAnEmptyPacket) {
+TEST_P(ReadMethodsTest, GetTpOperFilOfABranchWithoutTypesIsAnEmptyPacket) {
     const DataPacket packet = DataPacket::Decode(call("GetTpOperFil", {Val("0303")}).toByteArray());
     EXPECT_EQ(packet.fields, PacketLayouts::BranchOperations());
     EXPECT_TRUE(packet.rows.empty());
 }
 
-TEST_F(ReadMethodsTest, GetTpOperFilOfAnUnknownBranchRaisesOnTheCaller) {
-    for (const char* branch : {"9999", "1", "", "0001 "}) {
+TEST_P(ReadMethodsTest, GetTpOperFilOfAnUnknownBranchRaisesOnTheCaller) {
+    for (const char* branch : {"9999", "1", ""}) {
         EXPECT_THAT([&] { call("GetTpOperFil", {Val(QString::fromLatin1(branch))}); },
                     ThrowsWithMessage<ERemoteError>(testing::HasSubstr("não cadastrada")))
             << "branch '" << branch << "'";
     }
+    // Firebird would find 0001 for it: texts compare there without their trailing blanks.
+    EXPECT_THAT([&] { call("GetTpOperFil", {Val("0001 ")}); },
+                ThrowsWithMessage<ERemoteError>(testing::HasSubstr("termina em espaço")));
     EXPECT_TRUE(m_client.isOpen()) << "a remote exception leaves the connection usable";
     EXPECT_EQ(call("GetTpOperFil", {Val("0001")}).typeId(), QMetaType::QByteArray);
 }
 
-TEST_F(ReadMethodsTest, GetTipoOperCliPacketHasTheClientGridFields) {
+TEST_P(ReadMethodsTest, GetTipoOperCliPacketHasTheClientGridFields) {
     const DataPacket packet = DataPacket::Decode(
         succeed("GetTipoOperCli", {Val("0001"), Ref(kClient1), Ref(""), Val("S")}));
     EXPECT_EQ(packet.fields, Fields({{"CDFILIAL", 4},
@@ -86,7 +91,7 @@ TEST_F(ReadMethodsTest, GetTipoOperCliPacketHasTheClientGridFields) {
                                      {"IDTIPOJUR", 1}}));
 }
 
-TEST_F(ReadMethodsTest, GetTipoOperCliListsTheClientTypesWithItsData) {
+TEST_P(ReadMethodsTest, GetTipoOperCliListsTheClientTypesWithItsData) {
     for (int index : {0, 1, 9}) {
         const QString client = DemoDatabase::ClientCode(index);
         const DataPacket packet = DataPacket::Decode(
@@ -117,7 +122,7 @@ TEST_F(ReadMethodsTest, GetTipoOperCliListsTheClientTypesWithItsData) {
     }
 }
 
-TEST_F(ReadMethodsTest, GetTipoOperCliFiltersByTypeAndKeepsTheReferenceArguments) {
+TEST_P(ReadMethodsTest, GetTipoOperCliFiltersByTypeAndKeepsTheReferenceArguments) {
     const QString first =
         scalar(QStringLiteral("SELECT MIN(CDTIPOOPER) FROM TIPOOPERCLIENTE WHERE CDFILIAL = "
                               "'0001' AND CDCLIENTE = '%1'")
@@ -133,14 +138,14 @@ TEST_F(ReadMethodsTest, GetTipoOperCliFiltersByTypeAndKeepsTheReferenceArguments
     EXPECT_TRUE(none.rows.empty());
 }
 
-TEST_F(ReadMethodsTest, GetTipoOperCliOfAClientWithoutTypesIsEmpty) {
+TEST_P(ReadMethodsTest, GetTipoOperCliOfAClientWithoutTypesIsEmpty) {
     const DataPacket packet = DataPacket::Decode(succeed(
         "GetTipoOperCli", {Val("0002"), Ref(DemoDatabase::ClientCode(40)), Ref(""), Val("S")}));
     EXPECT_EQ(packet.fields, PacketLayouts::ClientOperations());
     EXPECT_TRUE(packet.rows.empty());
 }
 
-TEST_F(ReadMethodsTest, GetTipoOperCliRefusesUnknownBranchClientAndSuppliers) {
+TEST_P(ReadMethodsTest, GetTipoOperCliRefusesUnknownBranchClientAndSuppliers) {
     EXPECT_EQ(fail("GetTipoOperCli", {Val("9999"), Ref(kClient1), Ref(""), Val("S")}).code,
               static_cast<int>(ServerResultCode::NotFound));
     const ServerResult::Parts client =
@@ -154,7 +159,7 @@ TEST_F(ReadMethodsTest, GetTipoOperCliRefusesUnknownBranchClientAndSuppliers) {
               static_cast<int>(ServerResultCode::InvalidArgument));
 }
 
-TEST_F(ReadMethodsTest, GetDadosEmissaoNFHasTheDialogFields) {
+TEST_P(ReadMethodsTest, GetDadosEmissaoNFHasTheDialogFields) {
     const DataPacket packet = DataPacket::Decode(succeed("GetDadosEmissaoNF", {Val("0001")}));
     EXPECT_EQ(packet.fields,
               Fields({{"IDTPENDEFILI", 1},  {"NMFILIAL", 30},      {"NMRAZSOCFILI", 40},
@@ -166,13 +171,11 @@ TEST_F(ReadMethodsTest, GetDadosEmissaoNFHasTheDialogFields) {
                       {"EXISTEINFO", 14},   {"CDINSCMUNIEMP", 16}}));
 }
 
-TEST_F(ReadMethodsTest, GetDadosEmissaoNFGivesEveryKindInOrderMarkingTheMissingOnes) {
+TEST_P(ReadMethodsTest, GetDadosEmissaoNFGivesEveryKindInOrderMarkingTheMissingOnes) {
     const std::vector<PacketValue> kinds{"P", "C", "E", "X", "T", "I", "M"};
-    const QStringList branches =
-        scalar(
-            QStringLiteral(
-                "SELECT group_concat(CDFILIAL, ',') FROM (SELECT CDFILIAL FROM FILIAL ORDER BY 1)"))
-            .split(',');
+    QStringList branches;
+    for (const SqlRow& row : rowsOf(QStringLiteral("SELECT CDFILIAL FROM FILIAL ORDER BY 1")))
+        branches.append(row.front().value_or(QString()));
     ASSERT_GE(branches.size(), 8) << "every demo branch";
     for (const QString& branch : branches) {
         const std::string code = branch.toStdString();
@@ -199,7 +202,7 @@ TEST_F(ReadMethodsTest, GetDadosEmissaoNFGivesEveryKindInOrderMarkingTheMissingO
     }
 }
 
-TEST_F(ReadMethodsTest, GetDadosEmissaoNFJoinsTheAddressWithItsPlaceNames) {
+TEST_P(ReadMethodsTest, GetDadosEmissaoNFJoinsTheAddressWithItsPlaceNames) {
     const DataPacket packet = DataPacket::Decode(succeed("GetDadosEmissaoNF", {Val("0001")}));
     const SqlRowSet expected =
         select("SELECT E.NMRAZSOCFILI, E.NRINSJURFILI, E.CDINSCESTA, E.CDINSCMUNI, E.DSENDEFILI, "
@@ -218,8 +221,10 @@ TEST_F(ReadMethodsTest, GetDadosEmissaoNFJoinsTheAddressWithItsPlaceNames) {
         EXPECT_TRUE(row[9].has_value() && row[12].has_value()) << "country and town names";
 }
 
-TEST_F(ReadMethodsTest, GetDadosEmissaoNFOfAnUnknownBranchFails) {
+TEST_P(ReadMethodsTest, GetDadosEmissaoNFOfAnUnknownBranchFails) {
     const ServerResult::Parts parts = fail("GetDadosEmissaoNF", {Val("0009")});
     EXPECT_EQ(parts.code, static_cast<int>(ServerResultCode::NotFound));
     EXPECT_TRUE(parts.message.contains(QStringLiteral("0009")));
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, ReadMethodsTest, EveryEngine(), EngineName);

@@ -19,7 +19,7 @@ Args Bulk(const QString& inscEst, const QString& filial, const QString& tpoOper,
             Ref(lancMan), Val(branch), Ref(kind)};
 }
 
-class SetGravaAutTest : public AppServerTest {
+class SetGravaAutOnOneEngine : public AppServerTest {
 protected:
     // Every row of TIPOOPERFILIAL by (branch, type).
     std::map<Pair, SqlRow> rows() {
@@ -70,7 +70,9 @@ std::set<Pair> Cross(const std::set<QString>& branches, const QStringList& types
 
 } // namespace
 
-TEST_F(SetGravaAutTest, ListsSelectTheBranchesOfTheStateRegistrationsAndTheListedTypes) {
+using SetGravaAutTest = OnEveryEngine<SetGravaAutOnOneEngine>;
+
+TEST_P(SetGravaAutTest, ListsSelectTheBranchesOfTheStateRegistrationsAndTheListedTypes) {
     const QStringList inscEst{"110042490114", "86123454", "0960012340"};
     const QStringList filial{"0001", "0101", "0002", "0303"};
     const QStringList types{"05", "30", "12"};
@@ -86,7 +88,7 @@ TEST_F(SetGravaAutTest, ListsSelectTheBranchesOfTheStateRegistrationsAndTheListe
         EXPECT_EQ(args[i].value, sent[i].value) << "argument " << i + 1 << " comes back as sent";
 }
 
-TEST_F(SetGravaAutTest, AllForEveryListWritesEveryBranchWithTheTypesInUseForClients) {
+TEST_P(SetGravaAutTest, AllForEveryListWritesEveryBranchWithTheTypesInUseForClients) {
     QStringList types;
     for (const SqlRow& row :
          rowsOf("SELECT CDTIPOOPER FROM TIPOOPERAC WHERE IDUTILOPER = 'S' AND IDENTRSAIDOP = 'S'"))
@@ -97,7 +99,7 @@ TEST_F(SetGravaAutTest, AllForEveryListWritesEveryBranchWithTheTypesInUseForClie
     expectWritten(before, Cross(branchesWith({}, {}), types), {"S", "N", "P", SqlValue()});
 }
 
-TEST_F(SetGravaAutTest, AllTypesCombineWithListedBranches) {
+TEST_P(SetGravaAutTest, AllTypesCombineWithListedBranches) {
     QStringList types;
     for (const SqlRow& row :
          rowsOf("SELECT CDTIPOOPER FROM TIPOOPERAC WHERE IDUTILOPER = 'S' AND IDENTRSAIDOP = 'S'"))
@@ -107,12 +109,12 @@ TEST_F(SetGravaAutTest, AllTypesCombineWithListedBranches) {
     expectWritten(before, Cross({"0302"}, types), {"N", "N", SqlValue(), SqlValue()});
 }
 
-TEST_F(SetGravaAutTest, AnswersWithTheListOfTheBranchArgument) {
+TEST_P(SetGravaAutTest, AnswersWithTheListOfTheBranchArgument) {
     const QByteArray packet = succeed("SetGravaAut", Bulk("T", "'0101'", "'01'", "N", "N", "0002"));
     EXPECT_EQ(packet, call("GetTpOperFil", {Val("0002")}).toByteArray());
 }
 
-TEST_F(SetGravaAutTest, OverwritingAnEmpresaRowClearsItsMunicipalRegistration) {
+TEST_P(SetGravaAutTest, OverwritingAnEmpresaRowClearsItsMunicipalRegistration) {
     SqlStatement(db(), "UPDATE TIPOOPERFILIAL SET IDENDEMISTPOPFIL = 'M', CDINSCMUNI = '40213987' "
                        "WHERE CDFILIAL = '0001' AND CDTIPOOPER = '01'")
         .execute();
@@ -138,15 +140,14 @@ struct BadBulk {
     const char* named; // a text the message must hold, or ""
 };
 
-class SetGravaAutRefusalTest : public SetGravaAutTest,
-                               public ::testing::WithParamInterface<BadBulk> {};
+class SetGravaAutRefusalTest : public OnEveryEngineWith<SetGravaAutOnOneEngine, BadBulk> {};
 
 TEST_P(SetGravaAutRefusalTest, WritesNothing) {
     const auto before = writtenTables();
-    Args args = GetParam().args;
+    Args args = testCase().args;
     const ServerResult::Parts parts = fail("SetGravaAut", args);
-    EXPECT_EQ(parts.code, static_cast<int>(GetParam().code)) << parts.message.toStdString();
-    EXPECT_TRUE(parts.message.contains(QString::fromUtf8(GetParam().named)))
+    EXPECT_EQ(parts.code, static_cast<int>(testCase().code)) << parts.message.toStdString();
+    EXPECT_TRUE(parts.message.contains(QString::fromUtf8(testCase().named)))
         << parts.message.toStdString();
     EXPECT_EQ(writtenTables(), before);
     EXPECT_EQ(count("SELECT COUNT(*) FROM FILIAL"), 8) << "the tables are intact";
@@ -154,51 +155,58 @@ TEST_P(SetGravaAutRefusalTest, WritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SetGravaAutRefusalTest,
-    ::testing::Values(
-        BadBulk{"OneUnknownBranch", Bulk("T", "'0001','9999','0101'", "T"),
-                ServerResultCode::NotFound, "9999"},
-        BadBulk{"OneUnknownStateRegistration", Bulk("'110042490114','123'", "T", "T"),
-                ServerResultCode::NotFound, "123"},
-        BadBulk{"OneUnknownType", Bulk("T", "T", "'01','77'"), ServerResultCode::NotFound, "77"},
-        BadBulk{"UnpaddedBranchCode", Bulk("T", "'1'", "T"), ServerResultCode::NotFound, "\"1\""},
-        BadBulk{"HostileCode", Bulk("T", "'x) OR (1=1'", "T"), ServerResultCode::NotFound,
-                "x) OR (1=1"},
-        BadBulk{"InjectionAttempt", Bulk("T", "'0001'');DELETE FROM FILIAL;--'", "T"),
-                ServerResultCode::InvalidArgument, ""},
-        BadBulk{"EmptyList", Bulk("", "T", "T"), ServerResultCode::InvalidArgument, ""},
-        // A byte-order mark before a code, which the database would drop, and a reply branch
-        // of that kind: refused before anything is written.
-        BadBulk{"ByteOrderMarkInAListedCode", Bulk("T", "'\uFEFF0301'", "T"),
-                ServerResultCode::InvalidArgument, "U+FEFF"},
-        BadBulk{"ByteOrderMarkInTheReplyBranch",
-                Bulk("T", "'0301'", "T", "N", "S", QStringLiteral("\uFEFF0301")),
-                ServerResultCode::InvalidArgument, "a filial"},
-        BadBulk{"ReversedMarkInTheReplyBranch",
-                Bulk("T", "'0301'", "T", "N", "S", QStringLiteral("\uFFFE0301")),
-                ServerResultCode::InvalidArgument, "U+FFFE"},
-        BadBulk{"MoreCodesThanTheBound", Bulk("T", ManyCodes(1001), "T"),
-                ServerResultCode::InvalidArgument, "filiais com 1001 códigos: o máximo é 1000"},
-        BadBulk{"UnquotedList", Bulk("T", "0001,0101", "T"), ServerResultCode::InvalidArgument,
-                "filiais"},
-        BadBulk{"BlankAfterComma", Bulk("T", "'0001', '0101'", "T"),
-                ServerResultCode::InvalidArgument, ""},
-        BadBulk{"TrailingComma", Bulk("T", "T", "'01',"), ServerResultCode::InvalidArgument,
-                "tipos de operação"},
-        BadBulk{"EmptyCode", Bulk("T", "''", "T"), ServerResultCode::InvalidArgument, ""},
-        BadBulk{"LowerCaseAll", Bulk("t", "T", "T"), ServerResultCode::InvalidArgument, ""},
-        BadBulk{"ReleasedNotSN", Bulk("T", "T", "T", "Sim"), ServerResultCode::InvalidArgument,
-                "Liberado"},
-        BadBulk{"ManualNotSN", Bulk("T", "T", "T", "S", ""), ServerResultCode::InvalidArgument,
-                "Lanç"},
-        BadBulk{"CompanyKind", Bulk("T", "T", "T", "S", "S", "0001", "M"),
-                ServerResultCode::InvalidArgument, "(M)"},
-        BadBulk{"UnknownKind", Bulk("T", "T", "T", "S", "S", "0001", "Q"),
-                ServerResultCode::InvalidArgument, "Q"},
-        BadBulk{"UnknownBranchArgument", Bulk("T", "T", "T", "S", "S", "9999"),
-                ServerResultCode::NotFound, "9999"},
-        BadBulk{"SixArguments", Args{Ref("T"), Ref("T"), Ref("T"), Ref("S"), Ref("S"), Val("0001")},
-                ServerResultCode::InvalidArgument, "SetGravaAut"},
-        BadBulk{"ListByValue",
-                Args{Val("T"), Ref("T"), Ref("T"), Ref("S"), Ref("S"), Val("0001"), Ref("P")},
-                ServerResultCode::InvalidArgument, "Argumento 1"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    ::testing::Combine(
+        EveryEngine(),
+        ::testing::Values(
+            BadBulk{"OneUnknownBranch", Bulk("T", "'0001','9999','0101'", "T"),
+                    ServerResultCode::NotFound, "9999"},
+            BadBulk{"OneUnknownStateRegistration", Bulk("'110042490114','123'", "T", "T"),
+                    ServerResultCode::NotFound, "123"},
+            BadBulk{"OneUnknownType", Bulk("T", "T", "'01','77'"), ServerResultCode::NotFound,
+                    "77"},
+            BadBulk{"UnpaddedBranchCode", Bulk("T", "'1'", "T"), ServerResultCode::NotFound,
+                    "\"1\""},
+            BadBulk{"HostileCode", Bulk("T", "'x) OR (1=1'", "T"), ServerResultCode::NotFound,
+                    "x) OR (1=1"},
+            BadBulk{"InjectionAttempt", Bulk("T", "'0001'');DELETE FROM FILIAL;--'", "T"),
+                    ServerResultCode::InvalidArgument, ""},
+            BadBulk{"EmptyList", Bulk("", "T", "T"), ServerResultCode::InvalidArgument, ""},
+            // A byte-order mark before a code, which the database would drop, and a reply branch
+            // of that kind: refused before anything is written.
+            BadBulk{"ByteOrderMarkInAListedCode", Bulk("T", "'\uFEFF0301'", "T"),
+                    ServerResultCode::InvalidArgument, "U+FEFF"},
+            BadBulk{"ByteOrderMarkInTheReplyBranch",
+                    Bulk("T", "'0301'", "T", "N", "S", QStringLiteral("\uFEFF0301")),
+                    ServerResultCode::InvalidArgument, "a filial"},
+            BadBulk{"ReversedMarkInTheReplyBranch",
+                    Bulk("T", "'0301'", "T", "N", "S", QStringLiteral("\uFFFE0301")),
+                    ServerResultCode::InvalidArgument, "U+FFFE"},
+            BadBulk{"MoreCodesThanTheBound", Bulk("T", ManyCodes(1001), "T"),
+                    ServerResultCode::InvalidArgument, "filiais com 1001 códigos: o máximo é 1000"},
+            BadBulk{"UnquotedList", Bulk("T", "0001,0101", "T"), ServerResultCode::InvalidArgument,
+                    "filiais"},
+            BadBulk{"BlankAfterComma", Bulk("T", "'0001', '0101'", "T"),
+                    ServerResultCode::InvalidArgument, ""},
+            BadBulk{"TrailingComma", Bulk("T", "T", "'01',"), ServerResultCode::InvalidArgument,
+                    "tipos de operação"},
+            BadBulk{"EmptyCode", Bulk("T", "''", "T"), ServerResultCode::InvalidArgument, ""},
+            BadBulk{"LowerCaseAll", Bulk("t", "T", "T"), ServerResultCode::InvalidArgument, ""},
+            BadBulk{"ReleasedNotSN", Bulk("T", "T", "T", "Sim"), ServerResultCode::InvalidArgument,
+                    "Liberado"},
+            BadBulk{"ManualNotSN", Bulk("T", "T", "T", "S", ""), ServerResultCode::InvalidArgument,
+                    "Lanç"},
+            BadBulk{"CompanyKind", Bulk("T", "T", "T", "S", "S", "0001", "M"),
+                    ServerResultCode::InvalidArgument, "(M)"},
+            BadBulk{"UnknownKind", Bulk("T", "T", "T", "S", "S", "0001", "Q"),
+                    ServerResultCode::InvalidArgument, "Q"},
+            BadBulk{"UnknownBranchArgument", Bulk("T", "T", "T", "S", "S", "9999"),
+                    ServerResultCode::NotFound, "9999"},
+            BadBulk{"SixArguments",
+                    Args{Ref("T"), Ref("T"), Ref("T"), Ref("S"), Ref("S"), Val("0001")},
+                    ServerResultCode::InvalidArgument, "SetGravaAut"},
+            BadBulk{"ListByValue",
+                    Args{Val("T"), Ref("T"), Ref("T"), Ref("S"), Ref("S"), Val("0001"), Ref("P")},
+                    ServerResultCode::InvalidArgument, "Argumento 1"})),
+    EngineAndCaseName<BadBulk>);
+
+INSTANTIATE_TEST_SUITE_P(Engines, SetGravaAutTest, EveryEngine(), EngineName);

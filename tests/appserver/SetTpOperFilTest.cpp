@@ -14,7 +14,7 @@ struct StoredRow {
     bool operator==(const StoredRow&) const = default;
 };
 
-class SetTpOperFilTest : public AppServerTest {
+class SetTpOperFilOnOneEngine : public AppServerTest {
 protected:
     // A type of branch 0001 (company 01), stored with kind "M" and a registration.
     void SetUp() override {
@@ -46,7 +46,9 @@ protected:
 
 } // namespace
 
-TEST_F(SetTpOperFilTest, WritesTheFlagsAndAnswersWithTheBranchList) {
+using SetTpOperFilTest = OnEveryEngine<SetTpOperFilOnOneEngine>;
+
+TEST_P(SetTpOperFilTest, WritesTheFlagsAndAnswersWithTheBranchList) {
     Args args = Row("N", "N", "C", "");
     const QByteArray packet = succeed("SetTpOperFil", args);
     EXPECT_EQ(stored("0001", "01"), (StoredRow{"N", "N", "C", SqlValue()}));
@@ -55,7 +57,7 @@ TEST_F(SetTpOperFilTest, WritesTheFlagsAndAnswersWithTheBranchList) {
     EXPECT_EQ(DataPacket::Decode(packet).fields, PacketLayouts::BranchOperations());
 }
 
-TEST_F(SetTpOperFilTest, TouchesOnlyTheRowOfTheTypeAndBranch) {
+TEST_P(SetTpOperFilTest, TouchesOnlyTheRowOfTheTypeAndBranch) {
     const auto before = writtenTables();
     Args args = Row("N", "S", "P", "");
     succeed("SetTpOperFil", args);
@@ -72,27 +74,27 @@ TEST_F(SetTpOperFilTest, TouchesOnlyTheRowOfTheTypeAndBranch) {
     EXPECT_EQ(before[1], after[1]);
 }
 
-TEST_F(SetTpOperFilTest, CompanyKindStoresTheRegistrationAndEmptiesTheReference) {
+TEST_P(SetTpOperFilTest, CompanyKindStoresTheRegistrationAndEmptiesTheReference) {
     Args args = Row("S", "S", "M", "31428573");
     succeed("SetTpOperFil", args);
     EXPECT_EQ(stored("0001", "01").registration, QStringLiteral("31428573"));
     EXPECT_EQ(args[5].value.toString(), QString()) << "stInscMuni is emptied after a write";
 }
 
-TEST_F(SetTpOperFilTest, CompanyKindWithoutRegistrationKeepsTheStoredOne) {
+TEST_P(SetTpOperFilTest, CompanyKindWithoutRegistrationKeepsTheStoredOne) {
     Args args = Row("N", "S", "M", "");
     succeed("SetTpOperFil", args);
     EXPECT_EQ(stored("0001", "01"), (StoredRow{"N", "S", "M", QStringLiteral("40213987")}));
 }
 
-TEST_F(SetTpOperFilTest, AnyOtherKindClearsTheRegistrationEvenWhenOneIsSent) {
+TEST_P(SetTpOperFilTest, AnyOtherKindClearsTheRegistrationEvenWhenOneIsSent) {
     Args args = Row("S", "S", "T", "31428573");
     succeed("SetTpOperFil", args);
     EXPECT_EQ(stored("0001", "01"), (StoredRow{"S", "S", "T", SqlValue()}));
     EXPECT_EQ(args[5].value.toString(), QString());
 }
 
-TEST_F(SetTpOperFilTest, EmptyKindIsStoredAsNull) {
+TEST_P(SetTpOperFilTest, EmptyKindIsStoredAsNull) {
     Args args = Row("S", "N", "", "");
     succeed("SetTpOperFil", args);
     EXPECT_EQ(stored("0001", "01"), (StoredRow{"S", "N", SqlValue(), SqlValue()}));
@@ -104,15 +106,14 @@ struct Refusal {
     ServerResultCode code;
 };
 
-class SetTpOperFilRefusalTest : public SetTpOperFilTest,
-                                public ::testing::WithParamInterface<Refusal> {};
+class SetTpOperFilRefusalTest : public OnEveryEngineWith<SetTpOperFilOnOneEngine, Refusal> {};
 
 TEST_P(SetTpOperFilRefusalTest, WritesNothingAndKeepsTheReference) {
     const auto before = writtenTables();
-    Args args = GetParam().args;
+    Args args = testCase().args;
     const QString sent = args.size() == 6 ? args[5].value.toString() : QString();
     const ServerResult::Parts parts = fail("SetTpOperFil", args);
-    EXPECT_EQ(parts.code, static_cast<int>(GetParam().code)) << parts.message.toStdString();
+    EXPECT_EQ(parts.code, static_cast<int>(testCase().code)) << parts.message.toStdString();
     EXPECT_EQ(writtenTables(), before);
     if (args.size() == 6) {
         EXPECT_EQ(args[5].value.toString(), sent) << "stInscMuni kept on failure";
@@ -121,67 +122,72 @@ TEST_P(SetTpOperFilRefusalTest, WritesNothingAndKeepsTheReference) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SetTpOperFilRefusalTest,
-    ::testing::Values(
-        Refusal{"ReleasedNotSN",
-                {Val("01"), Val("0001"), Val("X"), Val("S"), Val("P"), Ref("")},
-                ServerResultCode::InvalidArgument},
-        Refusal{"ReleasedLowerCase",
-                {Val("01"), Val("0001"), Val("s"), Val("S"), Val("P"), Ref("")},
-                ServerResultCode::InvalidArgument},
-        Refusal{"ManualEmpty",
-                {Val("01"), Val("0001"), Val("S"), Val(""), Val("P"), Ref("")},
-                ServerResultCode::InvalidArgument},
-        Refusal{"UnknownKind",
-                {Val("01"), Val("0001"), Val("S"), Val("S"), Val("Z"), Ref("")},
-                ServerResultCode::InvalidArgument},
-        Refusal{"KindTooLong",
-                {Val("01"), Val("0001"), Val("S"), Val("S"), Val("PC"), Ref("")},
-                ServerResultCode::InvalidArgument},
-        Refusal{"UnknownBranch",
-                {Val("01"), Val("9999"), Val("S"), Val("S"), Val("P"), Ref("")},
-                ServerResultCode::NotFound},
-        Refusal{
-            "BranchAfterAByteOrderMark",
-            {Val("01"), Val(QStringLiteral("\uFEFF0301")), Val("N"), Val("S"), Val("P"), Ref("")},
-            ServerResultCode::InvalidArgument},
-        Refusal{
-            "BranchAfterAReversedMark",
-            {Val("01"), Val(QStringLiteral("\uFFFE0301")), Val("N"), Val("S"), Val("P"), Ref("")},
-            ServerResultCode::InvalidArgument},
-        Refusal{
-            "TypeWithAZeroWidthSpace",
-            {Val(QStringLiteral("0\u200B1")), Val("0001"), Val("N"), Val("S"), Val("P"), Ref("")},
-            ServerResultCode::InvalidArgument},
-        Refusal{"UnpaddedBranch",
-                {Val("01"), Val("1"), Val("S"), Val("S"), Val("P"), Ref("")},
-                ServerResultCode::NotFound},
-        Refusal{"TypeNotOfBranch",
-                {Val("99"), Val("0001"), Val("S"), Val("S"), Val("P"), Ref("")},
-                ServerResultCode::NotFound},
-        Refusal{"BranchWithoutTypes",
-                {Val("01"), Val("0303"), Val("S"), Val("S"), Val("P"), Ref("")},
-                ServerResultCode::NotFound},
-        Refusal{"RegistrationOfAnotherCompany",
-                {Val("01"), Val("0001"), Val("S"), Val("S"), Val("M"), Ref("5214789")},
-                ServerResultCode::NotFound},
-        Refusal{"UnknownRegistration",
-                {Val("01"), Val("0001"), Val("S"), Val("S"), Val("M"), Ref("00000000")},
-                ServerResultCode::NotFound},
-        Refusal{"RegistrationWithBlank",
-                {Val("01"), Val("0001"), Val("S"), Val("S"), Val("M"), Ref("31428573 ")},
-                ServerResultCode::NotFound},
-        Refusal{"FiveArguments",
-                {Val("01"), Val("0001"), Val("S"), Val("S"), Val("P")},
-                ServerResultCode::InvalidArgument},
-        Refusal{"RegistrationByValue",
-                {Val("01"), Val("0001"), Val("S"), Val("S"), Val("P"), Val("")},
-                ServerResultCode::InvalidArgument},
-        Refusal{"BranchByReference",
-                {Val("01"), Ref("0001"), Val("S"), Val("S"), Val("P"), Ref("")},
-                ServerResultCode::InvalidArgument}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    ::testing::Combine(
+        EveryEngine(),
+        ::testing::Values(
+            Refusal{"ReleasedNotSN",
+                    {Val("01"), Val("0001"), Val("X"), Val("S"), Val("P"), Ref("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"ReleasedLowerCase",
+                    {Val("01"), Val("0001"), Val("s"), Val("S"), Val("P"), Ref("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"ManualEmpty",
+                    {Val("01"), Val("0001"), Val("S"), Val(""), Val("P"), Ref("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"UnknownKind",
+                    {Val("01"), Val("0001"), Val("S"), Val("S"), Val("Z"), Ref("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"KindTooLong",
+                    {Val("01"), Val("0001"), Val("S"), Val("S"), Val("PC"), Ref("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"UnknownBranch",
+                    {Val("01"), Val("9999"), Val("S"), Val("S"), Val("P"), Ref("")},
+                    ServerResultCode::NotFound},
+            Refusal{"BranchAfterAByteOrderMark",
+                    {Val("01"), Val(QStringLiteral("\uFEFF0301")), Val("N"), Val("S"), Val("P"),
+                     Ref("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"BranchAfterAReversedMark",
+                    {Val("01"), Val(QStringLiteral("\uFFFE0301")), Val("N"), Val("S"), Val("P"),
+                     Ref("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"TypeWithAZeroWidthSpace",
+                    {Val(QStringLiteral("0\u200B1")), Val("0001"), Val("N"), Val("S"), Val("P"),
+                     Ref("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"UnpaddedBranch",
+                    {Val("01"), Val("1"), Val("S"), Val("S"), Val("P"), Ref("")},
+                    ServerResultCode::NotFound},
+            Refusal{"TypeNotOfBranch",
+                    {Val("99"), Val("0001"), Val("S"), Val("S"), Val("P"), Ref("")},
+                    ServerResultCode::NotFound},
+            Refusal{"BranchWithoutTypes",
+                    {Val("01"), Val("0303"), Val("S"), Val("S"), Val("P"), Ref("")},
+                    ServerResultCode::NotFound},
+            Refusal{"RegistrationOfAnotherCompany",
+                    {Val("01"), Val("0001"), Val("S"), Val("S"), Val("M"), Ref("5214789")},
+                    ServerResultCode::NotFound},
+            Refusal{"UnknownRegistration",
+                    {Val("01"), Val("0001"), Val("S"), Val("S"), Val("M"), Ref("00000000")},
+                    ServerResultCode::NotFound},
+            Refusal{"RegistrationWithBlank",
+                    {Val("01"), Val("0001"), Val("S"), Val("S"), Val("M"), Ref("31428573 ")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"TypeWithBlank",
+                    {Val("01 "), Val("0001"), Val("S"), Val("S"), Val("P"), Ref("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"FiveArguments",
+                    {Val("01"), Val("0001"), Val("S"), Val("S"), Val("P")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"RegistrationByValue",
+                    {Val("01"), Val("0001"), Val("S"), Val("S"), Val("P"), Val("")},
+                    ServerResultCode::InvalidArgument},
+            Refusal{"BranchByReference",
+                    {Val("01"), Ref("0001"), Val("S"), Val("S"), Val("P"), Ref("")},
+                    ServerResultCode::InvalidArgument})),
+    EngineAndCaseName<Refusal>);
 
-TEST_F(SetTpOperFilTest, TypeRegisteredButNotForTheBranchIsRefused) {
+TEST_P(SetTpOperFilTest, TypeRegisteredButNotForTheBranchIsRefused) {
     const QString type = scalar("SELECT MIN(CDTIPOOPER) FROM TIPOOPERAC WHERE CDTIPOOPER NOT IN "
                                 "(SELECT CDTIPOOPER FROM TIPOOPERFILIAL WHERE CDFILIAL = '0001')");
     ASSERT_FALSE(type.isEmpty());
@@ -192,3 +198,5 @@ TEST_F(SetTpOperFilTest, TypeRegisteredButNotForTheBranchIsRefused) {
     EXPECT_TRUE(parts.message.contains(type)) << parts.message.toStdString();
     EXPECT_EQ(writtenTables(), before) << "no row is added";
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, SetTpOperFilTest, EveryEngine(), EngineName);

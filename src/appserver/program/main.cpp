@@ -8,6 +8,7 @@
 #include "appserver/UserAdmin.h"
 #include "appserver/database/DemoDatabase.h"
 #include "platform/core/Exception.h"
+#include "platform/sql/DatabaseConnection.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,10 +40,10 @@ sigset_t ShutdownSignals() {
 QString DatabaseToServe(const AppServerOptions& options) {
     if (!options.databasePath.isEmpty())
         return options.databasePath;
-    const QString path = AppServerOptions::DefaultDatabasePath();
+    const QString path = AppServerOptions::DefaultDatabasePath(options.engine);
     if (!QFileInfo::exists(path)) {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        DemoDatabase::Create(path);
+        DemoDatabase::Create(path, DemoDatabase::kSeedClients, options.engine);
         PrintError(QStringLiteral("banco de demonstração criado em %1").arg(path));
     }
     return path;
@@ -75,10 +76,20 @@ int AddUser(const AppServerOptions& options) {
     return 0;
 }
 
+int CreateRoutines(const AppServerOptions& options) {
+    DatabaseConnection connection(options.databasePath, DatabaseConnection::OpenMode::OpenExisting,
+                                  options.engine);
+    connection.createRoutines();
+    PrintError(QStringLiteral("rotinas criadas em %1 (%2)")
+                   .arg(options.databasePath, SqlEngineName(options.engine)));
+    return 0;
+}
+
 int Serve(const AppServerOptions& options, const sigset_t& shutdownSignals) {
     AppServer::Config config;
     ApplySecurity(options, config);
     config.databasePath = DatabaseToServe(options);
+    config.engine = options.engine;
     config.address = options.address;
     config.port = options.port;
     config.workers = options.workers;
@@ -92,8 +103,9 @@ int Serve(const AppServerOptions& options, const sigset_t& shutdownSignals) {
         std::printf("listening on %s\n", qUtf8Printable(where));
         std::fflush(stdout);
     }
-    PrintError(QStringLiteral("servindo %1 em %2 (banco %3%4%5)")
+    PrintError(QStringLiteral("servindo %1 em %2 (banco %3, %4%5%6)")
                    .arg(QStringLiteral("Ger99500.rdmTpOperFil"), where, config.databasePath,
+                        SqlEngineName(config.engine),
                         config.tls ? QStringLiteral(", TLS") : QString(),
                         config.login ? QStringLiteral(", com senha") : QString()));
     int received = 0;
@@ -129,13 +141,15 @@ int main(int argc, char* argv[]) {
         if (!options.addUser.isEmpty())
             return AddUser(options);
         if (!options.initDemoPath.isEmpty()) {
-            DemoDatabase::Create(options.initDemoPath, options.demoClients, options.demoEngine);
+            DemoDatabase::Create(options.initDemoPath, options.demoClients, options.engine);
             PrintError(QStringLiteral("banco de demonstração criado em %1 (%2 clientes, %3)")
                            .arg(options.initDemoPath)
                            .arg(options.demoClients)
-                           .arg(SqlEngineName(options.demoEngine)));
+                           .arg(SqlEngineName(options.engine)));
             return 0;
         }
+        if (options.createRoutines)
+            return CreateRoutines(options);
         return Serve(options, shutdownSignals);
     } catch (const Exception& error) {
         PrintError(error.Message());

@@ -32,7 +32,10 @@ DatabaseConnection::DatabaseConnection(const QString& path, OpenMode mode, SqlEn
     , m_engine(engine)
     , m_connectionName(NextConnectionName()) {
     const SqlEngineTraits& traits = TraitsOf(engine);
-    const bool missing = traits.namesLocalFile(path) && !QFileInfo(path).isFile();
+    traits.prepare();
+    // A server's database cannot be looked for from here: to create it is to ask the server.
+    const bool missing =
+        traits.namesLocalFile(path) ? !QFileInfo(path).isFile() : mode == OpenMode::CreateIfMissing;
     if (missing && mode == OpenMode::OpenExisting)
         throw ESqlError(QStringLiteral("DatabaseConnection: database file not found: %1").arg(path),
                         QString());
@@ -43,9 +46,7 @@ DatabaseConnection::DatabaseConnection(const QString& path, OpenMode mode, SqlEn
     m_database.setUserName(QString::fromLatin1(traits.user));
     try {
         if (!m_database.open())
-            throw ESqlError(QStringLiteral("DatabaseConnection: cannot open %1: %2")
-                                .arg(path, m_database.lastError().text()),
-                            QString());
+            throw ESqlError(traits.openFailure(path, m_database.lastError()), QString());
         m_handle = SqliteHandle(m_database);
         traits.configure(*this);
     } catch (...) {
@@ -75,11 +76,29 @@ QString DatabaseConnection::schemaText(const QString& ddl) const {
 }
 
 void DatabaseConnection::createRoutines() {
-    for (const char* routine : TraitsOf(m_engine).routines) {
+    for (const SqlRoutine& routine : TraitsOf(m_engine).routines) {
         QSqlQuery query(m_database);
-        if (!query.exec(QString::fromUtf8(routine)))
-            throw ESqlError(query.lastError().databaseText(), QString::fromUtf8(routine));
+        if (!query.exec(QString::fromUtf8(routine.text)))
+            throw ESqlError(query.lastError().databaseText(), QString::fromUtf8(routine.text));
     }
+}
+
+QStringList DatabaseConnection::missingRoutines() {
+    const SqlEngineTraits& traits = TraitsOf(m_engine);
+    if (!traits.routineNamesQuery)
+        return {};
+    QSqlQuery query(m_database);
+    if (!query.exec(QString::fromUtf8(traits.routineNamesQuery)))
+        throw ESqlError(query.lastError().databaseText(),
+                        QString::fromUtf8(traits.routineNamesQuery));
+    QStringList present;
+    while (query.next())
+        present.append(query.value(0).toString().toUpper());
+    QStringList missing;
+    for (const SqlRoutine& routine : traits.routines)
+        if (!present.contains(QLatin1String(routine.name)))
+            missing.append(QString::fromLatin1(routine.name));
+    return missing;
 }
 
 } // namespace ger

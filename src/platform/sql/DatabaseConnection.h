@@ -31,7 +31,8 @@ class DatabaseConnection {
 public:
     enum class OpenMode {
         OpenExisting,    // a missing file is an error
-        CreateIfMissing, // a missing file is created empty
+        CreateIfMissing, // a missing file is created empty; a server's database (Firebird's
+                         // HOST:PATH) is created, and one that exists is an error
     };
 
     static constexpr int kBusyTimeoutMs = 5000;
@@ -69,6 +70,9 @@ public:
     // Puts into the database the routines that the dialects' texts call, where the engine
     // keeps them in the database (Firebird); nothing where every connection registers them.
     void createRoutines();
+    // The names of those routines that the database lacks; none where every connection
+    // registers them.
+    QStringList missingRoutines();
 
 private:
     QString m_path;

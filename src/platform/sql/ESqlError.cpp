@@ -12,9 +12,10 @@ QString Compose(const QString& databaseMessage, const QString& statement) {
 
 } // namespace
 
-ESqlError::ESqlError(const QString& databaseMessage, const QString& statement)
+ESqlError::ESqlError(const QString& databaseMessage, const QString& statement, Cause cause)
     : EDatabaseError(Compose(databaseMessage, statement))
     , m_databaseMessage(databaseMessage)
-    , m_statement(statement) {}
+    , m_statement(statement)
+    , m_cause(cause) {}
 
 } // namespace ger

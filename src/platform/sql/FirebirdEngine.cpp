@@ -4,12 +4,16 @@
 #include "platform/sql/ESqlError.h"
 #include "platform/sql/SqlText.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <ibase.h>
+#include <mutex>
+#include <unistd.h>
 
 namespace ger::FirebirdEngine {
 namespace {
@@ -22,12 +26,85 @@ QString StatusText(const ISC_STATUS* status) {
     return parts.join(QStringLiteral("; "));
 }
 
+bool Mentions(const QSqlError& error, const char* text) {
+    return error.databaseText().contains(QLatin1String(text), Qt::CaseInsensitive) ||
+           error.text().contains(QLatin1String(text), Qt::CaseInsensitive);
+}
+
 [[noreturn]] void Fail(const QSqlError& error, const QString& text) {
     const QString message = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    throw ESqlError(message, text);
+    throw ESqlError(message, text,
+                    IsConflict(error) ? ESqlError::Cause::Conflict : ESqlError::Cause::Refused);
+}
+
+// The engine's own files, as Debian installs them; FIREBIRD names another root.
+QString SystemRoot() {
+    const QStringList roots =
+        QDir(QStringLiteral("/usr/lib"))
+            .entryList({QStringLiteral("*-linux-gnu*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& triplet : roots) {
+        const QString root = QStringLiteral("/usr/lib/%1/firebird/3.0").arg(triplet);
+        if (QFileInfo::exists(root + QStringLiteral("/plugins")))
+            return root;
+    }
+    return QString();
+}
+
+// A directory of this user's alone: made here, or found owned by this user with no access for
+// others. Empty when neither holds.
+QString PrivateDirectory(const QString& path) {
+    QDir().mkpath(path);
+    const QFileInfo info(path);
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != getuid())
+        return QString();
+    QFile::setPermissions(path,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return path;
+}
+
+// A root like the system's, whose firebird.conf sets ServerMode = SuperClassic.
+bool MakeSharedRoot(const QString& system, const QString& root) {
+    for (const QString& name :
+         {QStringLiteral("plugins"), QStringLiteral("intl"), QStringLiteral("lib"),
+          QStringLiteral("UDF"), QStringLiteral("plugins.conf"), QStringLiteral("firebird.msg")})
+        if (QFileInfo::exists(system + u'/' + name) && !QFileInfo(root + u'/' + name).isSymLink())
+            QFile::link(system + u'/' + name, root + u'/' + name);
+    QFile conf(root + QStringLiteral("/firebird.conf"));
+    return conf.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           conf.write("# Written by the company programs: embedded databases shared between "
+                      "processes.\nServerMode = SuperClassic\n") > 0;
+}
+
+// Embedded Firebird, in the mode Debian configures, lets one process at a time open a file;
+// the host and the application server open the same one. Unless FIREBIRD says otherwise, the
+// process uses a root of the user's own in SuperClassic mode, which shares a file between
+// processes through the lock files under FIREBIRD_LOCK.
+void UseSharedRoot() {
+    if (qEnvironmentVariableIsSet("FIREBIRD"))
+        return;
+    const QString system = SystemRoot();
+    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (base.isEmpty() || !QFileInfo(base).isDir())
+        base = QDir::tempPath();
+    const QString own =
+        PrivateDirectory(QStringLiteral("%1/ger99500-firebird-%2").arg(base).arg(getuid()));
+    if (system.isEmpty() || own.isEmpty())
+        return;
+    const QString root = PrivateDirectory(own + QStringLiteral("/root"));
+    const QString lock = PrivateDirectory(own + QStringLiteral("/lock"));
+    if (root.isEmpty() || lock.isEmpty() || !MakeSharedRoot(system, root))
+        return;
+    qputenv("FIREBIRD", QFile::encodeName(root));
+    if (!qEnvironmentVariableIsSet("FIREBIRD_LOCK"))
+        qputenv("FIREBIRD_LOCK", QFile::encodeName(lock));
 }
 
 } // namespace
+
+void Prepare() {
+    static std::once_flag once;
+    std::call_once(once, UseSharedRoot);
+}
 
 // "HOST:PATH" and "HOST/PORT:PATH" name a server's database; an absolute path, or one without
 // a colon, is a local file.
@@ -94,6 +171,25 @@ void RunScript(DatabaseConnection& connection, const QString& script) {
     }
 }
 
+QString OpenFailure(const QString& path, const QSqlError& error) {
+    if (Mentions(error, "incompatible with current"))
+        return QStringLiteral("O banco Firebird %1 está aberto por outro processo, que usa o "
+                              "Firebird embutido em outro modo: feche esse processo, ou sirva o "
+                              "banco por um servidor Firebird (HOST:%1).")
+            .arg(path);
+    if (Mentions(error, "network request") || Mentions(error, "connection refused"))
+        return QStringLiteral("O servidor Firebird de %1 não responde: inicie-o "
+                              "(scripts/firebird-server.sh start) ou confira o endereço. (%2)")
+            .arg(path, error.databaseText());
+    if (Mentions(error, "No such file") || Mentions(error, "I/O error"))
+        return QStringLiteral("O banco Firebird %1 não existe ou não pode ser lido: crie-o com "
+                              "ger-appserver --init-demo %1 --engine firebird, ou confira o "
+                              "caminho. (%2)")
+            .arg(path, error.databaseText());
+    return QStringLiteral("Não foi possível abrir o banco Firebird %1: %2")
+        .arg(path, error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
 void Begin(DatabaseConnection& connection) {
     QSqlDatabase database = connection.database();
     if (!database.transaction())
@@ -108,6 +204,15 @@ void Commit(DatabaseConnection& connection) {
 
 void Rollback(DatabaseConnection& connection) {
     connection.database().rollback();
+}
+
+// SQLCODE -913: a deadlock or an update conflict with a transaction that wrote the row first;
+// -803: a key that such a transaction inserted meanwhile (the check before the insert could
+// not see it); -901 with a lock conflict: a lock that did not come free in time.
+bool IsConflict(const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("-913") || code == QLatin1String("-803") ||
+           (code == QLatin1String("-901") && Mentions(error, "lock conflict"));
 }
 
 // QIBASE gives a CHAR value (a literal's too: ' ' AS X) padded to its width in bytes, four per

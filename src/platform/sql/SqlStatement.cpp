@@ -52,7 +52,8 @@ QStringList SqlStatement::nullNames() const {
 }
 
 void SqlStatement::prepareFor(const QStringList& nulls) {
-    if (m_isPrepared && nulls == m_preparedNulls)
+    if (m_isPrepared && nulls == m_preparedNulls &&
+        !TraitsOf(m_connection.engine()).preparesEachRun)
         return;
     m_isPrepared = false;
     if (!m_query.prepare(m_connection.engineText(m_text, nulls)))
@@ -130,7 +131,9 @@ void SqlStatement::fail() const {
     QString message = error.databaseText();
     if (message.isEmpty())
         message = error.text();
-    throw ESqlError(message, m_text);
+    throw ESqlError(message, m_text,
+                    TraitsOf(m_connection.engine()).isConflict(error) ? ESqlError::Cause::Conflict
+                                                                      : ESqlError::Cause::Refused);
 }
 
 } // namespace ger

@@ -15,7 +15,8 @@
 // A statement the database refuses (at prepare or at execution) raises ESqlError with the
 // database's message and the text. The text is prepared as the engine runs it
 // (DatabaseConnection::engineText); on an engine whose text depends on which parameters are
-// null (Firebird), it is prepared again when that changes. A statement must not outlive its
+// null (Firebird), it is prepared again when that changes; on Firebird it is prepared again at
+// every run anyway (SqlEngineTraits::preparesEachRun). A statement must not outlive its
 // connection.
 
 #include "platform/sql/SqlRowSet.h"

@@ -3,6 +3,11 @@
 #include "platform/db/EDatabaseError.h"
 #include "platform/sql/DatabaseConnection.h"
 
+#include <QRandomGenerator>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 namespace ger {
 
 SqlTransaction::SqlTransaction(DatabaseConnection& connection)
@@ -28,6 +33,18 @@ void SqlTransaction::rollback() {
         return;
     m_isActive = false;
     TraitsOf(m_connection.engine()).rollback(m_connection);
+}
+
+} // namespace ger
+
+namespace ger {
+
+// 2 ms, doubling up to 100 ms a try, and up to half as much again at random: 50 tries wait
+// five to seven seconds in all.
+void SqlTransaction::PauseAfterConflict(int attempt) {
+    const int base = std::min(100, 1 << std::min(attempt, 7));
+    const int pause = base + static_cast<int>(QRandomGenerator::global()->bounded(base / 2 + 1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(pause));
 }
 
 } // namespace ger

@@ -11,9 +11,14 @@
 // logical write is one transaction.
 //
 // Run() wraps the pattern: it commits when the work returns and rolls back when it throws.
+// When the work failed only because a concurrent transaction wrote the same rows first (an
+// ESqlError that isConflict(): Firebird's update conflicts, between processes), Run rolls back
+// and runs the whole work again, after a short pause, up to kConflictAttempts times; the work
+// must therefore do nothing outside the database that it cannot do twice.
+
+#include "platform/sql/ESqlError.h"
 
 #include <type_traits>
-#include <utility>
 
 namespace ger {
 
@@ -35,19 +40,38 @@ public:
     void rollback();
     bool isActive() const { return m_isActive; }
 
+    static constexpr int kConflictAttempts = 50;
+
     template <class Work> static decltype(auto) Run(DatabaseConnection& connection, Work&& work) {
+        for (int attempt = 1;; ++attempt) {
+            try {
+                return RunOnce(connection, work);
+            } catch (const ESqlError& error) {
+                if (!error.isConflict() || attempt == kConflictAttempts)
+                    throw;
+            }
+            PauseAfterConflict(attempt);
+        }
+    }
+
+private:
+    template <class Work>
+    static decltype(auto) RunOnce(DatabaseConnection& connection, Work& work) {
         SqlTransaction transaction(connection);
-        if constexpr (std::is_void_v<decltype(std::forward<Work>(work)())>) {
-            std::forward<Work>(work)();
+        if constexpr (std::is_void_v<decltype(work())>) {
+            work();
             transaction.commit();
         } else {
-            auto result = std::forward<Work>(work)();
+            auto result = work();
             transaction.commit();
             return result;
         }
     }
 
-private:
+    // A pause that grows with the attempts, with some randomness, so that two writers that
+    // met do not meet again at once.
+    static void PauseAfterConflict(int attempt);
+
     DatabaseConnection& m_connection;
     bool m_isActive = false;
 };

@@ -8,6 +8,7 @@
 #include "platform/sql/SqliteParamTable.h"
 
 #include <QFile>
+#include <QSqlError>
 #include <sqlite3.h>
 
 namespace ger::SqliteEngine {
@@ -22,6 +23,9 @@ QString FirstValue(DatabaseConnection& connection, const QString& text) {
 }
 
 } // namespace
+
+// SQLite needs nothing beyond what each connection sets up.
+void Prepare() {}
 
 bool NamesLocalFile(const QString&) {
     return true;
@@ -74,6 +78,10 @@ void RunScript(DatabaseConnection& connection, const QString& script) {
     throw ESqlError(message, script);
 }
 
+QString OpenFailure(const QString& path, const QSqlError& error) {
+    return QStringLiteral("DatabaseConnection: cannot open %1: %2").arg(path, error.text());
+}
+
 // IMMEDIATE takes the write lock at once: with several writers on one file a deferred BEGIN
 // fails with "database is locked" when two readers both try to upgrade, while an immediate
 // one waits out the busy timeout instead.
@@ -100,6 +108,11 @@ void Rollback(DatabaseConnection& connection) {
     char* error = nullptr;
     sqlite3_exec(connection.handle(), "ROLLBACK", nullptr, nullptr, &error);
     sqlite3_free(error);
+}
+
+// Writers never meet mid-transaction: BEGIN IMMEDIATE makes each wait for the file's lock.
+bool IsConflict(const QSqlError&) {
+    return false;
 }
 
 } // namespace ger::SqliteEngine

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlError;
 class QSqlField;
 
 namespace ger {
@@ -13,14 +14,17 @@ class DatabaseConnection;
 
 namespace SqliteEngine {
 
+void Prepare();
 bool NamesLocalFile(const QString& path);
 void CreateFile(const QString& path);
 void Configure(DatabaseConnection& connection);
 QString StatementText(const QString& text, const QStringList& nullNames);
 void RunScript(DatabaseConnection& connection, const QString& script);
+QString OpenFailure(const QString& path, const QSqlError& error);
 void Begin(DatabaseConnection& connection);
 void Commit(DatabaseConnection& connection);
 void Rollback(DatabaseConnection& connection);
+bool IsConflict(const QSqlError& error);
 qsizetype FixedWidth(const QSqlField& field);
 QString SchemaText(const QString& ddl);
 

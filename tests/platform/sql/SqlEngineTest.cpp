@@ -2,6 +2,7 @@
 // script, bind parameters by the same rules (nulls above all: Firebird would send a null that
 // stands beside a literal or a NOT NULL column as '' or 0) and keep or undo a write.
 
+#include "platform/core/Exception.h"
 #include "platform/sql/DatabaseConnection.h"
 #include "platform/sql/ESqlError.h"
 #include "platform/sql/FirebirdEngine.h"
@@ -11,10 +12,14 @@
 #include "support/ThrowsWithMessage.h"
 
 #include <QFile>
+#include <QSqlError>
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 
 using namespace ger;
 using namespace ger::test;
@@ -110,6 +115,50 @@ TEST_P(SqlEngineTest, AWriteIsKeptOnCommitAndUndoneOnFailure) {
     EXPECT_EQ(count.select().rows().front().front(), QStringLiteral("4"));
 }
 
+// A read-modify-write that meets another writer's uncommitted change of the same row: SQLite
+// makes it wait for the lock; Firebird lets it start, and its update then conflicts once the
+// other commits, so that Run runs it again. Either way both changes land.
+TEST_P(SqlEngineTest, AWriteThatMeetsAnotherOnTheSameRowWaitsOrRunsAgainAndLosesNothing) {
+    SqlTransaction first(*db);
+    SqlStatement(*db, QStringLiteral("UPDATE T SET NAME = 'A' WHERE CODE = '0001'")).execute();
+    std::atomic<int> attempts{0};
+    QString failure;
+    std::thread second([&] {
+        try {
+            DatabaseConnection other(path(), DatabaseConnection::OpenMode::OpenExisting,
+                                     GetParam());
+            SqlTransaction::Run(other, [&] {
+                ++attempts;
+                SqlStatement read(other, QStringLiteral("SELECT NAME FROM T WHERE CODE = '0001'"));
+                const QString name = read.select().rows().front().front().value_or(QString());
+                SqlStatement write(other,
+                                   QStringLiteral("UPDATE T SET NAME = :NAME WHERE CODE = '0001'"));
+                write.bind("NAME", name + QStringLiteral("+B"));
+                write.execute();
+            });
+        } catch (const Exception& error) {
+            failure = error.Message();
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    first.commit();
+    second.join();
+    EXPECT_EQ(failure, QString());
+    EXPECT_EQ(column(QStringLiteral("SELECT NAME FROM T WHERE CODE = '0001'"), {}),
+              QStringList({"A+B"}));
+    EXPECT_GE(attempts, 1);
+}
+
+TEST_P(SqlEngineTest, ADatabaseListsTheRoutinesItLacksUntilTheyAreCreated) {
+    const std::span<const SqlRoutine> routines = TraitsOf(GetParam()).routines;
+    QStringList names;
+    for (const SqlRoutine& routine : routines)
+        names.append(QString::fromLatin1(routine.name));
+    EXPECT_EQ(db->missingRoutines(), names);
+    db->createRoutines();
+    EXPECT_EQ(db->missingRoutines(), QStringList());
+}
+
 TEST_P(SqlEngineTest, ANewDatabaseFileIsItsOwnersOnly) {
     EXPECT_EQ(QFile::permissions(path()) & ~(QFile::ReadUser | QFile::WriteUser),
               QFile::ReadOwner | QFile::WriteOwner);
@@ -138,6 +187,25 @@ TEST(SqlTextTest, NullParametersAreWrittenAsNullOnlyInCode) {
             "SELECT ':P', \"::P\" FROM T -- :P\nWHERE A = :p OR B = :PQ OR C::text = :Q", {"P"}),
         "SELECT ':P', \"::P\" FROM T -- :P\nWHERE A = NULL OR B = :PQ OR C::text = :Q");
     EXPECT_EQ(SqlText::InlineNullParameters("A = :P", {}), "A = :P");
+}
+
+TEST(FirebirdEngineTest, ADatabaseThatDoesNotOpenSaysWhatToDo) {
+    EXPECT_THAT(
+        [] {
+            DatabaseConnection("127.0.0.1/1:/srv/empresa.fdb",
+                               DatabaseConnection::OpenMode::OpenExisting, SqlEngine::Firebird);
+        },
+        ThrowsWithMessage<ESqlError>(HasSubstr("scripts/firebird-server.sh start")));
+    const QSqlError otherProcess(
+        QString(), QStringLiteral("Database already opened with engine instance, incompatible "
+                                  "with current"));
+    EXPECT_THAT(FirebirdEngine::OpenFailure("/srv/empresa.fdb", otherProcess).toStdString(),
+                HasSubstr("aberto por outro processo"));
+    const QSqlError missing(QString(), QStringLiteral("I/O error during \"open\" operation for "
+                                                      "file \"/srv/x.fdb\"; Error while trying "
+                                                      "to open file; No such file or directory"));
+    EXPECT_THAT(FirebirdEngine::OpenFailure("/srv/x.fdb", missing).toStdString(),
+                HasSubstr("--init-demo /srv/x.fdb --engine firebird"));
 }
 
 TEST(FirebirdEngineTest, AScriptIsCutAtTheSemicolonsOfItsCode) {

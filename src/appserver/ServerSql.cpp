@@ -1,0 +1,91 @@
+#include "appserver/ServerSql.h"
+
+#include <array>
+
+namespace ger {
+namespace {
+
+QString JsonArray(const CodeList& list) {
+    return list.json();
+}
+
+QString QuoteJoined(const CodeList& list) {
+    return list.codes().join(u'\'');
+}
+
+// The WHERE clause also keeps SQLite from reading ON CONFLICT as a join constraint; the ORDER
+// BY writes the rows in the key's order, which spares the B-tree page splits.
+const char* const kSqliteBulk = R"sql(
+INSERT INTO TIPOOPERFILIAL
+       (CDFILIAL, CDTIPOOPER, IDLIBERADO, IDLANCMANUAL, IDENDEMISTPOPFIL, CDINSCMUNI)
+SELECT F.CDFILIAL, O.CDTIPOOPER, :P_IDLIBERADO, :P_IDLANCMANUAL, :P_IDENDEMISTPOPFIL, NULL
+  FROM FILIAL F, TIPOOPERAC O
+ WHERE (:P_TINSCESTA = 'T' OR F.CDINSCESTA IN (SELECT value FROM json_each(:P_INSCESTA)))
+   AND (:P_TFILIAL = 'T' OR F.CDFILIAL IN (SELECT value FROM json_each(:P_FILIAL)))
+   AND CASE WHEN :P_TTIPOOPER = 'T' THEN O.IDUTILOPER = 'S' AND O.IDENTRSAIDOP = 'S'
+            ELSE O.CDTIPOOPER IN (SELECT value FROM json_each(:P_TIPOOPER)) END
+ ORDER BY F.CDFILIAL, O.CDTIPOOPER
+ON CONFLICT (CDFILIAL, CDTIPOOPER) DO UPDATE
+   SET IDLIBERADO = excluded.IDLIBERADO,
+       IDLANCMANUAL = excluded.IDLANCMANUAL,
+       IDENDEMISTPOPFIL = excluded.IDENDEMISTPOPFIL,
+       CDINSCMUNI = NULL
+)sql";
+
+const char* const kFirebirdBulk = R"sql(
+MERGE INTO TIPOOPERFILIAL T
+USING (SELECT F.CDFILIAL, O.CDTIPOOPER
+         FROM FILIAL F, TIPOOPERAC O
+        WHERE (:P_TINSCESTA = 'T'
+               OR F.CDINSCESTA IN (SELECT CODIGO FROM LISTA_CODIGOS(:P_INSCESTA)))
+          AND (:P_TFILIAL = 'T'
+               OR F.CDFILIAL IN (SELECT CODIGO FROM LISTA_CODIGOS(:P_FILIAL)))
+          AND ((:P_TTIPOOPER = 'T' AND O.IDUTILOPER = 'S' AND O.IDENTRSAIDOP = 'S')
+               OR (:P_TTIPOOPER <> 'T'
+                   AND O.CDTIPOOPER IN (SELECT CODIGO FROM LISTA_CODIGOS(:P_TIPOOPER))))) S
+   ON T.CDFILIAL = S.CDFILIAL AND T.CDTIPOOPER = S.CDTIPOOPER
+ WHEN MATCHED THEN UPDATE
+      SET IDLIBERADO = :P_IDLIBERADO,
+          IDLANCMANUAL = :P_IDLANCMANUAL,
+          IDENDEMISTPOPFIL = :P_IDENDEMISTPOPFIL,
+          CDINSCMUNI = NULL
+ WHEN NOT MATCHED THEN
+      INSERT (CDFILIAL, CDTIPOOPER, IDLIBERADO, IDLANCMANUAL, IDENDEMISTPOPFIL, CDINSCMUNI)
+      VALUES (S.CDFILIAL, S.CDTIPOOPER, :P_IDLIBERADO, :P_IDLANCMANUAL, :P_IDENDEMISTPOPFIL,
+              NULL)
+)sql";
+
+const ServerSql kSqlite{
+    JsonArray,
+    "SELECT value FROM json_each(:P_CODIGOS) "
+    "WHERE value NOT IN (SELECT CDINSCESTA FROM INSCRESTAD)",
+    "SELECT value FROM json_each(:P_CODIGOS) WHERE value NOT IN (SELECT CDFILIAL FROM FILIAL)",
+    "SELECT value FROM json_each(:P_CODIGOS) "
+    "WHERE value NOT IN (SELECT CDTIPOOPER FROM TIPOOPERAC)",
+    kSqliteBulk,
+    "VALUES ('P', 1), ('C', 2), ('E', 3), ('X', 4), ('T', 5), ('I', 6), ('M', 7)",
+};
+
+const ServerSql kFirebird{
+    QuoteJoined,
+    "SELECT CODIGO FROM LISTA_CODIGOS(:P_CODIGOS) "
+    "WHERE CODIGO NOT IN (SELECT CDINSCESTA FROM INSCRESTAD)",
+    "SELECT CODIGO FROM LISTA_CODIGOS(:P_CODIGOS) "
+    "WHERE CODIGO NOT IN (SELECT CDFILIAL FROM FILIAL)",
+    "SELECT CODIGO FROM LISTA_CODIGOS(:P_CODIGOS) "
+    "WHERE CODIGO NOT IN (SELECT CDTIPOOPER FROM TIPOOPERAC)",
+    kFirebirdBulk,
+    "SELECT 'P', 1 FROM RDB$DATABASE UNION ALL SELECT 'C', 2 FROM RDB$DATABASE "
+    "UNION ALL SELECT 'E', 3 FROM RDB$DATABASE UNION ALL SELECT 'X', 4 FROM RDB$DATABASE "
+    "UNION ALL SELECT 'T', 5 FROM RDB$DATABASE UNION ALL SELECT 'I', 6 FROM RDB$DATABASE "
+    "UNION ALL SELECT 'M', 7 FROM RDB$DATABASE",
+};
+
+} // namespace
+
+const ServerSql& ServerSqlOf(SqlEngine engine) {
+    static constexpr std::array<const ServerSql*, 2> tables{&kSqlite, &kFirebird};
+    return *tables.at(static_cast<size_t>(engine));
+}
+
+} // namespace ger
