@@ -36,6 +36,10 @@ LoadOptions LoadOptions::Parse(const QStringList& arguments) {
     bool portsNamed = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& option = arguments.at(i);
+        if (option == u"--mix") {
+            options.mix = true;
+            continue;
+        }
         if (i + 1 >= arguments.size())
             throw ELoadUsage(QStringLiteral("%1: falta o valor").arg(option));
         const QString& value = arguments.at(++i);
@@ -62,7 +66,7 @@ LoadOptions LoadOptions::Parse(const QStringList& arguments) {
 QString LoadOptions::Usage() {
     return QStringLiteral("uso: ger-load [--host H] [--port P]... [--ports P1,P2,...] "
                           "[--idle N] [--busy N]\n"
-                          "                [--seconds S] [--branch CODE] [--type CODE]\n");
+                          "                [--seconds S] [--branch CODE] [--type CODE] [--mix]\n");
 }
 
 } // namespace ger

@@ -1,8 +1,10 @@
-// ger-load: a bounded load on one or more application servers (LoadRun), its figures on
-// standard output. Exit codes: 0 when every session was opened and every call succeeded, 1
-// otherwise, 2 for a wrong command line.
+// ger-load: a bounded load on one or more application servers (LoadRun, or MixedLoad with
+// --mix), its figures on standard output. Exit codes: 0 when every session was opened, every
+// call succeeded and (with --mix) no write was lost or split, 1 otherwise, 2 for a wrong
+// command line.
 
 #include "tools/load/LoadRun.h"
+#include "tools/load/MixedLoad.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -24,6 +26,19 @@ int Usage(const ELoadUsage& error) {
     return 2;
 }
 
+int RunMixed(const LoadOptions& options) {
+    try {
+        const MixedReport report = MixedLoad::Run(options);
+        std::printf("%s", qUtf8Printable(report.Text()));
+        return report.isClean() ? 0 : 1;
+    } catch (const ELoadUsage& error) {
+        return Usage(error);
+    } catch (const Exception& error) {
+        std::fprintf(stderr, "ger-load: %s\n", qUtf8Printable(error.Message()));
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -34,10 +49,12 @@ int main(int argc, char* argv[]) {
     } catch (const ELoadUsage& error) {
         return Usage(error);
     }
-    std::printf("ger-load: %d sessões ociosas e %d clientes ativos por %d s em %s:%s\n",
-                options.idle, options.busy, options.seconds, qUtf8Printable(options.host),
-                qUtf8Printable(Ports(options)));
+    std::printf("ger-load%s: %d sessões ociosas e %d clientes ativos por %d s em %s:%s\n",
+                options.mix ? " --mix" : "", options.idle, options.busy, options.seconds,
+                qUtf8Printable(options.host), qUtf8Printable(Ports(options)));
     std::fflush(stdout);
+    if (options.mix)
+        return RunMixed(options);
     const LoadReport report = LoadRun::Run(options);
     std::printf("%s", qUtf8Printable(report.Text()));
     return report.clean() ? 0 : 1;
