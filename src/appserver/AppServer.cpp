@@ -10,6 +10,8 @@
 #include "platform/db/EDatabaseError.h"
 #include "platform/sql/DatabaseConnection.h"
 
+#include <QFileInfo>
+
 namespace ger {
 
 RemoteModuleRegistry AppServer::Modules(const QString& databasePath, SqlEngine engine, int workers,
@@ -29,6 +31,11 @@ RemoteModuleRegistry AppServer::Modules(const QString& databasePath, SqlEngine e
 }
 
 void AppServer::CheckDatabase(const QString& databasePath, SqlEngine engine) {
+    if (TraitsOf(engine).namesLocalFile(databasePath) && !QFileInfo(databasePath).isFile())
+        throw EDatabaseError(
+            QStringLiteral("O banco %1 não existe: confira o caminho, ou crie um banco de "
+                           "demonstração com ger-appserver --init-demo %1 --engine %2")
+                .arg(databasePath, SqlEngineName(engine)));
     DatabaseConnection connection(databasePath, DatabaseConnection::OpenMode::OpenExisting, engine);
     QStringList present;
     for (const QString& table : connection.database().tables())

@@ -9,6 +9,7 @@
 #include "platform/sql/SqlStatement.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -210,6 +211,61 @@ TEST_F(ProgramsTest, InitDemoMakesAFirebirdDatabaseForTheHostsQueries) {
                                 SqlEngine::Firebird);
     SqlStatement branches(firebird, "SELECT COUNT(*) FROM FILIAL");
     EXPECT_EQ(branches.select().rows().front().front(), scalar("SELECT COUNT(*) FROM FILIAL"));
+}
+
+// The server writes an embedded Firebird file while another process (here the test, as the host
+// would) has it open too: the programs share embedded files between processes.
+TEST_F(ProgramsTest, AServerOnAFirebirdFileSharesItWithAnotherProcess) {
+    const QString path = m_dir.filePath("empresa.fdb");
+    ASSERT_EQ(RunProgram(GER_APPSERVER_EXE, {"--init-demo", path, "--engine", "firebird"}).exitCode,
+              0);
+    DatabaseConnection reader(path, DatabaseConnection::OpenMode::OpenExisting,
+                              SqlEngine::Firebird);
+    QProcess server;
+    const quint16 port =
+        StartServer(server, GER_APPSERVER_EXE, {"--database", path, "--engine", "firebird"});
+    ASSERT_NE(port, 0);
+    const ProgramRun write =
+        Call(port, {"SetTpOperFil", "v:01", "v:0001", "v:N", "v:N", "v:P", "r:"});
+    EXPECT_EQ(write.exitCode, 0) << write.out.toStdString() << write.err.toStdString();
+    SqlStatement row(reader, "SELECT IDLIBERADO || IDLANCMANUAL || IDENDEMISTPOPFIL FROM "
+                             "TIPOOPERFILIAL WHERE CDFILIAL = '0001' AND CDTIPOOPER = '01'");
+    EXPECT_EQ(row.select().rows().front().front(), QStringLiteral("NNP"));
+    server.terminate();
+    EXPECT_TRUE(server.waitForFinished(kWaitMs));
+}
+
+// A process on the engine's own configuration (one process per embedded file) cannot open a
+// file this one has open, and says so.
+TEST_F(ProgramsTest, AServerOnAFirebirdFileThatAnotherModeHoldsSaysWhatToDo) {
+    const QString path = m_dir.filePath("empresa.fdb");
+    DemoDatabase::Create(path, DemoDatabase::kSeedClients, SqlEngine::Firebird);
+    DatabaseConnection holder(path, DatabaseConnection::OpenMode::OpenExisting,
+                              SqlEngine::Firebird);
+    const QString systemRoot =
+        QFileInfo(QFileInfo(qEnvironmentVariable("FIREBIRD") + "/plugins").symLinkTarget()).path();
+    ASSERT_TRUE(QFileInfo::exists(systemRoot + "/plugins")) << systemRoot.toStdString();
+    QProcess server;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FIREBIRD", systemRoot);
+    server.setProcessEnvironment(environment);
+    server.start(GER_APPSERVER_EXE, {"--database", path, "--engine", "firebird", "--port", "0"});
+    ASSERT_TRUE(server.waitForFinished(kWaitMs));
+    EXPECT_EQ(server.exitCode(), 1);
+    EXPECT_TRUE(server.readAllStandardError().contains("aberto por outro processo"));
+}
+
+TEST_F(ProgramsTest, AServerOnAFirebirdDatabaseThatIsNotThereSaysWhatToDo) {
+    const ProgramRun missing =
+        RunProgram(GER_APPSERVER_EXE, {"--database", m_dir.filePath("nenhum.fdb"), "--engine",
+                                       "firebird", "--port", "0"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("nenhum.fdb --engine Firebird")) << missing.err.toStdString();
+    const ProgramRun down =
+        RunProgram(GER_APPSERVER_EXE, {"--database", "127.0.0.1/1:/srv/empresa.fdb", "--engine",
+                                       "firebird", "--port", "0"});
+    EXPECT_EQ(down.exitCode, 1);
+    EXPECT_TRUE(down.err.contains("scripts/firebird-server.sh start")) << down.err.toStdString();
 }
 
 TEST_F(ProgramsTest, ServerRefusesBadCommandLinesAndMissingDatabases) {

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
@@ -62,17 +63,22 @@ QString PrivateDirectory(const QString& path) {
     return path;
 }
 
-// A root like the system's, whose firebird.conf sets ServerMode = SuperClassic.
+// A root like the system's, whose firebird.conf sets ServerMode = SuperClassic. The file is
+// replaced whole (QSaveFile), and only when it differs, since other processes may be reading it.
 bool MakeSharedRoot(const QString& system, const QString& root) {
     for (const QString& name :
          {QStringLiteral("plugins"), QStringLiteral("intl"), QStringLiteral("lib"),
           QStringLiteral("UDF"), QStringLiteral("plugins.conf"), QStringLiteral("firebird.msg")})
         if (QFileInfo::exists(system + u'/' + name) && !QFileInfo(root + u'/' + name).isSymLink())
             QFile::link(system + u'/' + name, root + u'/' + name);
-    QFile conf(root + QStringLiteral("/firebird.conf"));
-    return conf.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           conf.write("# Written by the company programs: embedded databases shared between "
-                      "processes.\nServerMode = SuperClassic\n") > 0;
+    const QByteArray conf("# Written by the company programs: embedded databases shared between "
+                          "processes.\nServerMode = SuperClassic\n");
+    const QString path = root + QStringLiteral("/firebird.conf");
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == conf)
+        return true;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(conf) == conf.size() && file.commit();
 }
 
 // Embedded Firebird, in the mode Debian configures, lets one process at a time open a file;
