@@ -25,6 +25,12 @@ sqlite3* SqliteHandle(const QSqlDatabase& database) {
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
+// The variable's value, or `fallback` when it is not set (or no variable is named).
+QString FromEnvironment(const char* variable, const QString& fallback) {
+    return variable && qEnvironmentVariableIsSet(variable) ? qEnvironmentVariable(variable)
+                                                           : fallback;
+}
+
 } // namespace
 
 DatabaseConnection::DatabaseConnection(const QString& path, OpenMode mode, SqlEngine engine)
@@ -43,7 +49,8 @@ DatabaseConnection::DatabaseConnection(const QString& path, OpenMode mode, SqlEn
         traits.createFile(path);
     m_database = QSqlDatabase::addDatabase(QString::fromLatin1(traits.driver), m_connectionName);
     m_database.setDatabaseName(path);
-    m_database.setUserName(QString::fromLatin1(traits.user));
+    m_database.setUserName(FromEnvironment(traits.userVariable, QString::fromLatin1(traits.user)));
+    m_database.setPassword(FromEnvironment(traits.passwordVariable, QString()));
     try {
         if (!m_database.open())
             throw ESqlError(traits.openFailure(path, m_database.lastError()), QString());

@@ -187,6 +187,11 @@ QString OpenFailure(const QString& path, const QSqlError& error) {
         return QStringLiteral("O servidor Firebird de %1 não responde: inicie-o "
                               "(scripts/firebird-server.sh start) ou confira o endereço. (%2)")
             .arg(path, error.databaseText());
+    if (Mentions(error, "user name and password"))
+        return QStringLiteral("O servidor Firebird de %1 não aceitou o usuário: informe-o em "
+                              "ISC_USER e a senha em ISC_PASSWORD (no servidor de "
+                              "scripts/firebird-server.sh, SYSDBA e masterkey).")
+            .arg(path);
     if (Mentions(error, "No such file") || Mentions(error, "I/O error"))
         return QStringLiteral("O banco Firebird %1 não existe ou não pode ser lido: crie-o com "
                               "ger-appserver --init-demo %1 --engine firebird, ou confira o "

@@ -28,8 +28,11 @@ struct SqlEngineTraits {
     const char* name;       // as settings and command lines write it
     const char* driver;     // the QtSql driver
     const char* fileSuffix; // how a database file's name usually ends, without the dot
-    // Who the connection logs in as; the embedded engines take anyone.
+    // Who the connection logs in as; the embedded engines take anyone. A server's login comes
+    // from the environment variables named here, when set (null: none).
     const char* user;
+    const char* userVariable;
+    const char* passwordVariable;
     // Readies the engine in this process; called before every connection and new file, does
     // its work once.
     void (*prepare)();
