@@ -7,7 +7,10 @@
 //   WriteTurns::Turn turn(writes);                 // waits for the writes queued before
 //   SqlTransaction::Run(connection, [&] { ... });  // the file's lock is free
 //
-// Turns are given in the order they were asked for.
+// Turns are given in the order they were asked for. On Firebird, which locks rows rather than
+// the file, the turns keep the writers of one server from running into each other's rows: a
+// bulk write that meets many concurrent row writes would otherwise run again and again (see
+// SqlTransaction::Run) until it gave up; only the writers of other servers are left to meet.
 
 #include <QtGlobal>
 #include <condition_variable>

@@ -40,7 +40,7 @@ public:
     void rollback();
     bool isActive() const { return m_isActive; }
 
-    static constexpr int kConflictAttempts = 50;
+    static constexpr int kConflictAttempts = 100;
 
     template <class Work> static decltype(auto) Run(DatabaseConnection& connection, Work&& work) {
         for (int attempt = 1;; ++attempt) {
