@@ -39,8 +39,7 @@ void SqlTransaction::rollback() {
 
 namespace ger {
 
-// 2 ms, doubling up to 100 ms a try, and up to half as much again at random: 100 tries wait
-// ten to fourteen seconds in all, within the 30 s a host waits for a call.
+// 2 ms, doubling up to 100 ms a try, and up to half as much again at random.
 void SqlTransaction::PauseAfterConflict(int attempt) {
     const int base = std::min(100, 1 << std::min(attempt, 7));
     const int pause = base + static_cast<int>(QRandomGenerator::global()->bounded(base / 2 + 1));

@@ -11,13 +11,15 @@
 // logical write is one transaction.
 //
 // Run() wraps the pattern: it commits when the work returns and rolls back when it throws.
-// When the work failed only because a concurrent transaction wrote the same rows first (an
-// ESqlError that isConflict(): Firebird's update conflicts, between processes), Run rolls back
-// and runs the whole work again, after a short pause, up to kConflictAttempts times; the work
-// must therefore do nothing outside the database that it cannot do twice.
+// When the work failed only because a concurrent transaction held or wrote the same rows first
+// (an ESqlError that isConflict(): Firebird's update conflicts, between processes; SQLite's
+// write lock not taken within the busy timeout), Run rolls back and runs the whole work again,
+// after a short pause, for up to kConflictBudget; the work must therefore do nothing outside
+// the database that it cannot do twice.
 
 #include "platform/sql/ESqlError.h"
 
+#include <chrono>
 #include <type_traits>
 
 namespace ger {
@@ -40,14 +42,18 @@ public:
     void rollback();
     bool isActive() const { return m_isActive; }
 
-    static constexpr int kConflictAttempts = 100;
+    // How long Run goes on running a work that meets conflicts, within the 30 s a host waits
+    // for a call.
+    static constexpr std::chrono::milliseconds kConflictBudget{15'000};
 
     template <class Work> static decltype(auto) Run(DatabaseConnection& connection, Work&& work) {
+        const auto start = std::chrono::steady_clock::now();
         for (int attempt = 1;; ++attempt) {
             try {
                 return RunOnce(connection, work);
             } catch (const ESqlError& error) {
-                if (!error.isConflict() || attempt == kConflictAttempts)
+                if (!error.isConflict() ||
+                    std::chrono::steady_clock::now() - start >= kConflictBudget)
                     throw;
             }
             PauseAfterConflict(attempt);

@@ -84,9 +84,18 @@ QString OpenFailure(const QString& path, const QSqlError& error) {
 
 // IMMEDIATE takes the write lock at once: with several writers on one file a deferred BEGIN
 // fails with "database is locked" when two readers both try to upgrade, while an immediate
-// one waits out the busy timeout instead.
+// one waits out the busy timeout instead. A lock still held by another process's writes after
+// that timeout (SQLite's busy handler polls, and is not fair) is a conflict: the transaction
+// may begin again (SqlTransaction::Run).
 void Begin(DatabaseConnection& connection) {
-    RunScript(connection, QStringLiteral("BEGIN IMMEDIATE"));
+    char* error = nullptr;
+    const int code = sqlite3_exec(connection.handle(), "BEGIN IMMEDIATE", nullptr, nullptr, &error);
+    if (code == SQLITE_OK)
+        return;
+    const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(connection.handle()));
+    sqlite3_free(error);
+    throw ESqlError(message, QStringLiteral("BEGIN IMMEDIATE"),
+                    code == SQLITE_BUSY ? ESqlError::Cause::Conflict : ESqlError::Cause::Refused);
 }
 
 void Commit(DatabaseConnection& connection) {
@@ -110,7 +119,8 @@ void Rollback(DatabaseConnection& connection) {
     sqlite3_free(error);
 }
 
-// Writers never meet mid-transaction: BEGIN IMMEDIATE makes each wait for the file's lock.
+// Writers never meet mid-transaction: BEGIN IMMEDIATE makes each wait for the file's lock (and
+// raises a conflict of its own when that lock does not come free in time).
 bool IsConflict(const QSqlError&) {
     return false;
 }

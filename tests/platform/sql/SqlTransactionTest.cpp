@@ -4,8 +4,11 @@
 #include "platform/db/EDatabaseError.h"
 #include "platform/sql/ESqlError.h"
 
+#include <chrono>
+#include <future>
 #include <sqlite3.h>
 #include <stdexcept>
+#include <thread>
 
 using namespace ger;
 
@@ -90,4 +93,27 @@ TEST_F(SqlTransactionTest, CommitAfterTheEndIsMisuse) {
     transaction.rollback();
     EXPECT_FALSE(isInTransaction());
     EXPECT_THROW(transaction.commit(), EDatabaseError);
+}
+
+// Another process's write that keeps the file's lock beyond the busy timeout: the write behind
+// it begins again when the lock is still not free, and lands once it is.
+TEST_F(SqlTransactionTest, AWriteThatWaitsOutTheBusyTimeoutBeginsAgainAndLands) {
+    std::promise<void> holding;
+    std::thread holder([&] {
+        DatabaseConnection other(path());
+        SqlTransaction transaction(other);
+        holding.set_value();
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(DatabaseConnection::kBusyTimeoutMs + 1500));
+        transaction.commit();
+    });
+    holding.get_future().wait();
+    int attempts = 0;
+    EXPECT_NO_THROW(SqlTransaction::Run(*db, [&] {
+        ++attempts;
+        insert(QStringLiteral("depois"));
+    }));
+    holder.join();
+    EXPECT_EQ(committedRows(), SqlValue(QStringLiteral("1")));
+    EXPECT_EQ(attempts, 1) << "the work runs once: the conflict was at the begin";
 }
