@@ -14,6 +14,7 @@
 #   scripts/desktop-smoke.sh [BIN_DIR]   the binaries: build/release/bin if it has them, else
 #                                        build/default/bin
 #   GER_SMOKE_SCREENSHOT=FILE            where the screenshot goes (build/desktop-smoke.png)
+#   GER_SESSION_ENGINE=firebird          the same on an embedded Firebird database
 #
 # Where the grid's cells are is read from the screen: the current cell is the only area in
 # the platform's selection colour, and with the editor open only the editor's button keeps a
@@ -33,13 +34,16 @@ sessionName=desktop-smoke
 # shellcheck source=lib/desktop-session.sh
 source "$here/scripts/lib/desktop-session.sh"
 
-firstType="SELECT CDTIPOOPER FROM TIPOOPERFILIAL WHERE CDFILIAL = '0001' ORDER BY CDTIPOOPER LIMIT 1"
-storedFlag() {
-    sqlite3 "$database" "SELECT IDLIBERADO FROM TIPOOPERFILIAL
-                         WHERE CDFILIAL = '0001' AND CDTIPOOPER = ($firstType)"
+# The first row of branch 0001 as the server lists it, whatever the engine: "TYPE FLAG", the
+# flag being IDLIBERADO (ger-call prints a table: OPERACAO | IDLIBERADO | ... | CDTIPOOPER).
+firstRow() {
+    "$bin/ger-call" --port "$port" GetTpOperFil v:0001 |
+        awk -F'|' 'NR == 2 { gsub(/ /, "", $2); gsub(/ /, "", $5); print $5, $2 }'
 }
-type01="$(sqlite3 "$database" "$firstType")"
+storedFlag() { firstRow | cut -d' ' -f2; }
+type01="$(firstRow | cut -d' ' -f1)"
 flagBefore="$(storedFlag)"
+markServerLog
 log "demo database $database: branch 0001, type $type01, IDLIBERADO = $flagBefore"
 [ "$flagBefore" = "S" ] || fail "the demo's first type of branch 0001 is not released; nothing to change"
 

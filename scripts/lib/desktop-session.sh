@@ -7,17 +7,21 @@
 # The sourcing script sets first:
 #   sessionName   the name its log lines start with
 #   here          the project's directory
-#   bin           the directory of ger-host and ger-appserver; empty: build/release/bin if it
-#                 has them, else build/default/bin
+#   bin           the directory of ger-host, ger-appserver and ger-call; empty:
+#                 build/release/bin if it has them, else build/default/bin
 #   kBudgetMs     the whole run's time budget, every wait included
+# and may set GER_SESSION_ENGINE=firebird in the environment: the demo database then is an
+# embedded Firebird one, and the host reads it on the InterBase dialect (default: SQLite).
 # and then has: log, fail, waitFor, isRunning, hostAlive, hostGone, serverCalled, $tmp,
-# $database, $window, the popup checks and the selection-colour checks (selectionBox, boxIs, box).
+# $database, $port, $window, the popup checks and the selection-colour checks (selectionBox,
+# boxIs, box), and markServerLog, after which serverCalled looks only at later calls.
 
 readonly kSelection='#0A246A' # clHighlight: the grid's current cell, a lookup's chosen row
 
 if [ -z "$bin" ]; then
     bin="$here/build/release/bin"
-    [ -x "$bin/ger-host" ] && [ -x "$bin/ger-appserver" ] || bin="$here/build/default/bin"
+    [ -x "$bin/ger-host" ] && [ -x "$bin/ger-appserver" ] && [ -x "$bin/ger-call" ] ||
+        bin="$here/build/default/bin"
 fi
 bin="$(realpath -m "$bin")"
 
@@ -57,7 +61,7 @@ waitFor() {
 for tool in Xvfb xdotool import convert identify sqlite3; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
-for program in ger-host ger-appserver; do
+for program in ger-host ger-appserver ger-call; do
     [ -x "$bin/$program" ] || fail "$bin/$program does not exist; build it first"
 done
 
@@ -101,12 +105,17 @@ unset WAYLAND_DISPLAY
 log "Xvfb on $DISPLAY (pid $xvfbPid)"
 
 # --- the database and the application server ----------------------------------------------
-database="$tmp/demo.sqlite"
-"$bin/ger-appserver" --init-demo "$database" >"$tmp/init.log" 2>&1 ||
+engine="${GER_SESSION_ENGINE:-sqlite}"
+case "${engine,,}" in
+sqlite) database="$tmp/demo.sqlite" hostEngine=() ;;
+firebird) database="$tmp/demo.fdb" hostEngine=(--engine firebird --dialect InterBase) ;;
+*) fail "GER_SESSION_ENGINE=$engine: sqlite or firebird" ;;
+esac
+"$bin/ger-appserver" --init-demo "$database" --engine "$engine" >"$tmp/init.log" 2>&1 ||
     { cat "$tmp/init.log"; fail "the demo database could not be created"; }
 log "demo database $database"
 
-"$bin/ger-appserver" --database "$database" --port 0 --print-port --verbose \
+"$bin/ger-appserver" --database "$database" --engine "$engine" --port 0 --print-port --verbose \
     >"$tmp/server.out" 2>"$tmp/server.log" &
 serverPid=$!
 serverUp() { grep -q '^listening on ' "$tmp/server.out" || ! isRunning "$serverPid"; }
@@ -115,12 +124,14 @@ grep -q '^listening on ' "$tmp/server.out" || fail "the application server did n
 listening="$(grep -m1 '^listening on ' "$tmp/server.out")"
 port="${listening##*:}"
 log "application server $listening (pid $serverPid)"
-serverCalled() { grep -q "$1" "$tmp/server.log"; }
+serverMark=0
+markServerLog() { serverMark="$(wc -l <"$tmp/server.log")"; }
+serverCalled() { tail -n "+$((serverMark + 1))" "$tmp/server.log" | grep -q "$1"; }
 
 # --- the host -----------------------------------------------------------------------------
 mkdir -m 700 "$tmp/runtime"
 env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$tmp/runtime" \
-    "$bin/ger-host" --database "$database" --WebURL 127.0.0.1 --WebPort "$port" \
+    "$bin/ger-host" --database "$database" "${hostEngine[@]}" --WebURL 127.0.0.1 --WebPort "$port" \
     >"$tmp/host.log" 2>&1 &
 hostPid=$!
 log "ger-host started (pid $hostPid)"

@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
+#include <csignal>
 #include <ibase.h>
 #include <mutex>
 #include <unistd.h>
@@ -105,11 +106,35 @@ void UseSharedRoot() {
         qputenv("FIREBIRD_LOCK", QFile::encodeName(lock));
 }
 
+// Ends the process as the default action of the signal would, with the shell's status.
+void EndProcess(int signal) {
+    ::_exit(128 + signal);
+}
+
+// Firebird's embedded engine catches SIGINT and SIGTERM to shut itself down, and passes them on
+// only to a handler that was there before it: with the default action there is none, and a
+// process asked to stop (the host, by kill or Ctrl+C) would go on running. A handler that ends
+// the process is put there first, where the action is the default.
+void KeepTerminationSignals() {
+    for (const int signal : {SIGINT, SIGTERM}) {
+        struct sigaction current {};
+        if (::sigaction(signal, nullptr, &current) != 0 || current.sa_handler != SIG_DFL)
+            continue;
+        struct sigaction ending {};
+        ending.sa_handler = EndProcess;
+        sigemptyset(&ending.sa_mask);
+        ::sigaction(signal, &ending, nullptr);
+    }
+}
+
 } // namespace
 
 void Prepare() {
     static std::once_flag once;
-    std::call_once(once, UseSharedRoot);
+    std::call_once(once, [] {
+        KeepTerminationSignals();
+        UseSharedRoot();
+    });
 }
 
 // "HOST:PATH" and "HOST/PORT:PATH" name a server's database; an absolute path, or one without
