@@ -4,8 +4,9 @@
 //
 // A delta that is read must be encoded back as exactly the bytes it was read from and is never
 // a data packet. The removals are accepted exactly when every change is a delete whose
-// CDFILIAL, CDTIPOOPER and CDFORNCLIE are codes (printable ASCII) and whose client is the one
-// the call names, and then hold one row per change with its branch and type.
+// CDFILIAL, CDTIPOOPER and CDFORNCLIE are codes (printable ASCII, no blank at the end) and
+// whose client is the one the call names, and then hold one row per change with its branch
+// and type.
 
 #include "FuzzSupport.h"
 #include "appserver/ClientRemovals.h"
@@ -32,7 +33,7 @@ bool isCode(const ger::PacketValue& value) {
     for (const QChar c : *value)
         if (c.unicode() < 0x20 || c.unicode() > 0x7E)
             return false;
-    return true;
+    return !value->endsWith(u' ');
 }
 
 struct Removal {
