@@ -90,11 +90,10 @@ void UseSharedRoot() {
     if (qEnvironmentVariableIsSet("FIREBIRD"))
         return;
     const QString system = SystemRoot();
-    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (base.isEmpty() || !QFileInfo(base).isDir())
-        base = QDir::tempPath();
-    const QString own =
-        PrivateDirectory(QStringLiteral("%1/ger99500-firebird-%2").arg(base).arg(getuid()));
+    // One place for every process of the user, whatever its environment says (TMPDIR,
+    // XDG_RUNTIME_DIR): processes that shared a file through different lock directories would
+    // not see each other's locks.
+    const QString own = PrivateDirectory(QStringLiteral("/tmp/ger99500-firebird-%1").arg(getuid()));
     if (system.isEmpty() || own.isEmpty())
         return;
     const QString root = PrivateDirectory(own + QStringLiteral("/root"));
