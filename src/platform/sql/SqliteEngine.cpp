@@ -68,14 +68,18 @@ QString StatementText(const QString& text, const QStringList&) {
     return SqlText::RewriteIsNullForSqlite(text);
 }
 
+// A lock that another connection keeps beyond the busy timeout is a conflict: what failed may
+// run again (SqlTransaction::Run).
 void RunScript(DatabaseConnection& connection, const QString& script) {
     char* error = nullptr;
     const QByteArray utf8 = script.toUtf8();
-    if (sqlite3_exec(connection.handle(), utf8.constData(), nullptr, nullptr, &error) == SQLITE_OK)
+    const int code = sqlite3_exec(connection.handle(), utf8.constData(), nullptr, nullptr, &error);
+    if (code == SQLITE_OK)
         return;
     const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(connection.handle()));
     sqlite3_free(error);
-    throw ESqlError(message, script);
+    throw ESqlError(message, script,
+                    code == SQLITE_BUSY ? ESqlError::Cause::Conflict : ESqlError::Cause::Refused);
 }
 
 QString OpenFailure(const QString& path, const QSqlError& error) {
@@ -88,14 +92,7 @@ QString OpenFailure(const QString& path, const QSqlError& error) {
 // that timeout (SQLite's busy handler polls, and is not fair) is a conflict: the transaction
 // may begin again (SqlTransaction::Run).
 void Begin(DatabaseConnection& connection) {
-    char* error = nullptr;
-    const int code = sqlite3_exec(connection.handle(), "BEGIN IMMEDIATE", nullptr, nullptr, &error);
-    if (code == SQLITE_OK)
-        return;
-    const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(connection.handle()));
-    sqlite3_free(error);
-    throw ESqlError(message, QStringLiteral("BEGIN IMMEDIATE"),
-                    code == SQLITE_BUSY ? ESqlError::Cause::Conflict : ESqlError::Cause::Refused);
+    RunScript(connection, QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 void Commit(DatabaseConnection& connection) {
